@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+namespace tastrel::host {
+
+// Application services of the host.
+class App {
+public:
+    virtual ~App() = default;
+    // The folder of the program, without a trailing separator.
+    virtual std::string program_folder() const = 0;
+    // True when another instance of the program is already running.
+    virtual bool previous_instance() = 0;
+    virtual void beep() = 0;
+    // One pass of the message loop.
+    virtual void do_events() = 0;
+    // Ends the process at once. In tests it unwinds to the harness instead.
+    [[noreturn]] virtual void end_process() = 0;
+};
+
+}  // namespace tastrel::host

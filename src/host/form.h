@@ -1,0 +1,74 @@
+#pragma once
+// A form as the handlers see it: loaded and unloaded explicitly, with its
+// load, activate, resize and unload events, its geometry in twips and its
+// controls. Addressing the window of an unloaded form loads it.
+#include <memory>
+#include <vector>
+
+#include "host/form_peer.h"
+
+namespace tastrel::host {
+
+class Control;
+
+class Form : public FormEvents {
+public:
+    Form(FormFactory& factory, FormKind kind);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    ~Form() override;
+
+    bool loaded() const { return peer_ != nullptr; }
+    // Loading a loaded form does nothing.
+    void load();
+    // Runs Form_QueryUnload and Form_Unload; false when either cancelled.
+    bool unload();
+    // The window, loading the form first when it is not loaded.
+    FormPeer& window();
+    FormPeer* window_if_loaded() const { return peer_.get(); }
+
+    WindowHandle hWnd() { return window().handle(); }
+    double left() { return window().bounds().left; }
+    double top() { return window().bounds().top; }
+    double width() { return window().bounds().width; }
+    double height() { return window().bounds().height; }
+    void set_left(double twips);
+    void set_top(double twips);
+    void set_width(double twips);
+    bool visible() { return window().visible(); }
+    void set_visible(bool visible) { window().set_visible(visible); }
+    WindowState window_state() { return window().state(); }
+    void set_window_state(WindowState state) { window().set_state(state); }
+
+    // FormEvents: the window's reports, turned into the form's handlers.
+    void on_activate() override { Form_Activate(); }
+    void on_resize() override { Form_Resize(); }
+    bool on_close_request() override { return unload(); }
+    void on_click(int control) override { Control_Click(control); }
+    void on_check_clicked(int control, int value) override;
+    void on_list_selected(int control, int index) override;
+    void on_text_changed(int control, std::string text) override;
+    void on_timer(int control) override { Timer_Tick(control); }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    virtual void Form_QueryUnload(int& /*cancel*/) {}
+    virtual void Form_Unload(int& /*cancel*/) {}
+    virtual void Control_Click(int /*control*/) {}
+    virtual void List_Click(int /*control*/) {}
+    virtual void Timer_Tick(int /*control*/) {}
+
+private:
+    friend class Control;
+    void add(Control& control) { controls_.push_back(&control); }
+    Control* find(int id) const;
+
+    FormFactory& factory_;
+    FormKind kind_;
+    std::unique_ptr<FormPeer> peer_;
+    std::vector<Control*> controls_;
+};
+
+}  // namespace tastrel::host

@@ -1,0 +1,65 @@
+#pragma once
+// The host's side of a form: the real or headless window behind a loaded form,
+// and the events that window delivers to the form.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/window_handle.h"
+
+namespace tastrel::host {
+
+enum class WindowState { normal = 0, minimized = 1, maximized = 2 };
+
+// Outer position and size of a window in twips.
+struct TwipsRect {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
+enum class FormKind { main, keypad };
+
+class FormPeer {
+public:
+    virtual ~FormPeer() = default;
+    virtual WindowHandle handle() const = 0;
+    virtual TwipsRect bounds() const = 0;
+    virtual void set_bounds(const TwipsRect& bounds) = 0;
+    virtual bool visible() const = 0;
+    virtual void set_visible(bool visible) = 0;
+    virtual WindowState state() const = 0;
+    virtual void set_state(WindowState state) = 0;
+
+    // Controls and timers, by the form's own control ids.
+    virtual void set_text(int control, std::string_view text) = 0;
+    virtual void set_tooltip(int control, std::string_view text) = 0;
+    virtual void set_check(int control, int value) = 0;
+    virtual void set_list_items(int control, const std::vector<std::string>& items) = 0;
+    virtual void set_list_index(int control, int index) = 0;
+    virtual void set_timer(int control, int interval_ms, bool enabled) = 0;
+};
+
+// What a form's window reports to the form.
+class FormEvents {
+public:
+    virtual ~FormEvents() = default;
+    virtual void on_activate() = 0;
+    virtual void on_resize() = 0;
+    // A close request (close box, system menu, shutdown). False when the form
+    // stays loaded.
+    virtual bool on_close_request() = 0;
+    virtual void on_click(int control) = 0;           // buttons and menu items
+    virtual void on_check_clicked(int control, int value) = 0;
+    virtual void on_list_selected(int control, int index) = 0;
+    virtual void on_text_changed(int control, std::string text) = 0;
+    virtual void on_timer(int control) = 0;
+};
+
+class FormFactory {
+public:
+    virtual ~FormFactory() = default;
+    // Creates the form's window, hidden, with its controls at their design places.
+    virtual std::unique_ptr<FormPeer> create_form(FormKind kind, FormEvents& events) = 0;
+};
+
+}  // namespace tastrel::host

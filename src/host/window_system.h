@@ -1,0 +1,43 @@
+#pragma once
+// The user32 window functions the program calls on any window, its own or
+// Modeler's, over opaque handles.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "host/window_handle.h"
+
+namespace tastrel::host {
+
+struct PixelRect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+struct PixelPoint {
+    int x = 0, y = 0;
+};
+
+enum class ZBand { topmost, not_topmost };  // HWND_TOPMOST, HWND_NOTOPMOST
+
+// The flags the program passes to SetWindowPos: SWP_NOACTIVATE | SWP_SHOWWINDOW.
+inline constexpr unsigned swp_noactivate_showwindow = 0x50;
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+    // FindWindowA with no class name: the top-level window whose whole title is `title`.
+    virtual WindowHandle find_window(std::string_view title) = 0;
+    // GetWindowTextA with a count of at most `max_chars`.
+    virtual std::string window_text(WindowHandle window, int max_chars) = 0;
+    // GetLastActivePopup: the window itself when it has no active pop-up, 0 on failure.
+    virtual WindowHandle last_active_popup(WindowHandle window) = 0;
+    // SetWindowPos with an insert-after band; false when the call fails.
+    virtual bool set_window_pos(WindowHandle window, ZBand band, PixelRect rect, unsigned flags) = 0;
+    // The left and top of the window's normal (restored) rectangle from
+    // GetWindowPlacement, in workspace pixels; nothing when the call fails.
+    virtual std::optional<PixelPoint> normal_position(WindowHandle window) = 0;
+    // AppActivate: bring the top-level window with this title to the front.
+    // False when there is no such window or it did not come to the front.
+    virtual bool activate_app(std::string_view title) = 0;
+};
+
+}  // namespace tastrel::host

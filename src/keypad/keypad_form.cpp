@@ -1,0 +1,91 @@
+#include "keypad/keypad_form.h"
+
+#include "modeler/modeler_window.h"
+#include "modeler/placement.h"
+
+namespace tastrel {
+namespace {
+
+// Captions by index; the index does not follow the place on the pad.
+constexpr const char* key_captions[keypad_ui::key_count] = {
+    "7", "8", "9", "4", "5", "6", "1", "2", "3", "0", ".",
+    "km", "m", "cm", "mm", "TAB", "ENTER", "BS", "DEL", "-", "HOME"};
+
+}  // namespace
+
+KeypadForm::KeypadForm(host::Services& services, SharedState& state)
+    : host::Form(services.forms, host::FormKind::keypad),
+      Command2(*this, keypad_ui::Command2, "最小化"),
+      Timer1(*this, keypad_ui::Timer1, 0, true),
+      services_(services),
+      state_(state) {
+    for (int i = 0; i < keypad_ui::key_count; ++i)
+        Command1.push_back(std::make_unique<host::CommandButton>(*this, i, key_captions[i]));
+}
+
+void KeypadForm::Form_Load() {
+    Modeler_Hwnd = Popup_Hwnd = host::no_window;
+    Edit_Hwnd.fill(host::no_window);
+    Edit_No = 0;
+
+    const TwipsPerPixel factors = Get_Twips_Per_Pixel(services_.screen);
+    set_left(state_.Tenkey_Left);
+    set_top(state_.Tenkey_Top);
+    if (state_.Top_Most == "1" || state_.Top_Most == "0") {
+        const auto band = state_.Top_Most == "1" ? host::ZBand::topmost : host::ZBand::not_topmost;
+        if (!services_.windows.set_window_pos(hWnd(), band, pixel_geometry(*this, factors),
+                                              host::swp_noactivate_showwindow)) {
+            services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。");
+            return;
+        }
+    }
+    set_visible(true);
+    Timer1.set_interval(50);
+    state_.Tenkey_Show = "1";
+}
+
+void KeypadForm::Form_Activate() {
+    if (window_state() == host::WindowState::minimized) set_window_state(host::WindowState::normal);
+}
+
+void KeypadForm::Form_Resize() { Timer1.set_enabled(window_state() == host::WindowState::normal); }
+
+void KeypadForm::Form_QueryUnload(int& /*cancel*/) {
+    Get_Form_Position({services_.screen, services_.windows, services_.dialogs, state_.Set_Changed}, *this,
+                      state_.Tenkey_Left, state_.Tenkey_Top);
+    Timer1.set_interval(0);
+}
+
+void KeypadForm::Form_Unload(int& /*cancel*/) {
+    const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
+    if (modeler == host::no_window) {
+        services_.dialogs.message_box(modeler_not_started_message);
+        services_.app.end_process();
+    }
+    const std::string title = Modeler_Title_Of(services_.windows, modeler);
+    state_.Tenkey_Show = "0";
+    services_.windows.activate_app(title);
+}
+
+void KeypadForm::Command1_Click(int /*index*/) {
+    // Typing into Modeler's dialog fields comes with the follow timer.
+}
+
+void KeypadForm::Command2_Click() { set_window_state(host::WindowState::minimized); }
+
+void KeypadForm::Timer1_Timer() {
+    // The follow timer records Modeler's dialog fields; see the keypad's scan.
+}
+
+void KeypadForm::Control_Click(int control) {
+    if (control == keypad_ui::Command2)
+        Command2_Click();
+    else if (control >= 0 && control < keypad_ui::key_count)
+        Command1_Click(control);
+}
+
+void KeypadForm::Timer_Tick(int control) {
+    if (control == keypad_ui::Timer1) Timer1_Timer();
+}
+
+}  // namespace tastrel

@@ -1,0 +1,19 @@
+#pragma once
+// Finding LightWave Modeler's main window by its three titles.
+#include <string>
+
+#include "host/window_system.h"
+
+namespace tastrel {
+
+// The first of "LightWave Modeler 5.0", "5.5", "5.6" that names an open
+// top-level window (whole-title match); no_window when none does.
+host::WindowHandle Get_Modeler_Hwnd(host::WindowSystem& windows);
+
+// The window's title as GetWindowTextA gives it with a 255-character limit.
+std::string Modeler_Title_Of(host::WindowSystem& windows, host::WindowHandle modeler);
+
+inline constexpr const char* modeler_not_started_message =
+    "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。";
+
+}  // namespace tastrel

@@ -1,0 +1,36 @@
+#pragma once
+// Twips and pixels: the factors of the screen, window geometry for
+// SetWindowPos, and capturing where a window really stands.
+#include <cstdint>
+
+#include "host/dialogs.h"
+#include "host/form.h"
+#include "host/screen.h"
+#include "host/window_system.h"
+
+namespace tastrel {
+
+struct TwipsPerPixel {
+    std::int16_t x = 15, y = 15;
+};
+
+TwipsPerPixel Get_Twips_Per_Pixel(const host::Screen& screen);
+
+// A twips value rounded to whole twips, then divided by the factor (truncating).
+int twips_to_pixels(double twips, std::int16_t factor);
+
+// The form's Left, Top, Width and Height in pixels, placing it where it stands.
+host::PixelRect pixel_geometry(host::Form& form, TwipsPerPixel factors);
+
+struct PlacementContext {
+    const host::Screen& screen;
+    host::WindowSystem& windows;
+    host::Dialogs& dialogs;
+    std::int16_t& set_changed;
+};
+
+// Captures the form's restored position into left/top (twips). A value that
+// differs from the one held marks the settings changed; negative values become 0.
+void Get_Form_Position(PlacementContext context, host::Form& form, std::int16_t& left, std::int16_t& top);
+
+}  // namespace tastrel

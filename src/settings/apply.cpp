@@ -1,0 +1,73 @@
+// Carrying the stored settings into the live key strings, the captions, the
+// switches and the windows' places.
+#include "core/utf8.h"
+#include "core/vb_number.h"
+#include "settings/defaults.h"
+#include "shell/main_form.h"
+
+namespace tastrel {
+namespace {
+
+// A stored switch read as a number, as the check boxes take it.
+int switch_value(const std::string& text) { return round_half_even(read_number(text)); }
+
+}  // namespace
+
+void MainForm::Apply_Setting_Data() {
+    const TwipsPerPixel factors = Get_Twips_Per_Pixel(services_.screen);
+    for (int i = 0; i < button_count; ++i) {
+        state_.Btn_Cmd[i] = drop_chars(state_.Set_Cmd[i], 4);
+        state_.Btn_Name[i] = drop_chars(state_.Set_Name[i], 5);
+    }
+
+    if (state_.Top_Most == "1" || state_.Top_Most == "0") {
+        const auto band = state_.Top_Most == "1" ? host::ZBand::topmost : host::ZBand::not_topmost;
+        if (!services_.windows.set_window_pos(keypad_.hWnd(), band, pixel_geometry(keypad_, factors),
+                                              host::swp_noactivate_showwindow)) {
+            services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)");
+            return;
+        }
+        if (!services_.windows.set_window_pos(hWnd(), band, pixel_geometry(*this, factors),
+                                              host::swp_noactivate_showwindow)) {
+            services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。");
+            return;
+        }
+    }
+
+    Check1.set_value(switch_value(state_.Top_Most));
+    Check2.set_value(switch_value(state_.Popup_Hide));
+    Chk_Tenkey.set_value(switch_value(state_.Tenkey_Start));
+
+    if (switch_value(state_.First_Start) == 1) {
+        const host::TwipsRect palette = window().bounds();
+        const host::TwipsRect keypad = keypad_.window().bounds();
+        put_default_positions(state_, {services_.screen.width_twips(), services_.screen.height_twips(),
+                                       palette.width, palette.height, keypad.width, keypad.height});
+        state_.First_Start = "0";
+    }
+
+    state_.Main_Left = to_position(read_number(drop_chars(state_.Set_Pos_X, 5)));
+    state_.Main_Top = to_position(read_number(drop_chars(state_.Set_Pos_Y, 5)));
+    state_.Tenkey_Left = to_position(read_number(drop_chars(state_.Set_TPos_X, 6)));
+    state_.Tenkey_Top = to_position(read_number(drop_chars(state_.Set_TPos_Y, 6)));
+
+    keypad_.set_left(state_.Tenkey_Left);
+    keypad_.set_top(state_.Tenkey_Top);
+    set_left(state_.Main_Left);
+    set_top(state_.Main_Top);
+}
+
+void MainForm::Set_Button_Caption() {
+    for (int i = 0; i < button_count; ++i) {
+        // A lone "&" would be taken as an access-key mark and show nothing.
+        Command1[i]->set_caption(state_.Btn_Name[i] == "&" ? "&&" : state_.Btn_Name[i]);
+        Command1[i]->set_tooltip(state_.Btn_Name[i] + "です。");
+    }
+    const std::string& file = state_.Data_File;
+    Cmd_Change.set_caption(file == "\\lw_m_data_01.txt"   ? "登録01"
+                           : file == "\\lw_m_data_02.txt" ? "登録02"
+                           : file == "\\lw_m_data_03.txt" ? "登録03"
+                                                          : "ﾕｰｻﾞｰ");
+}
+
+}  // namespace tastrel

@@ -1,0 +1,26 @@
+#include "settings/field_reader.h"
+#include "settings/settings_file.h"
+
+namespace tastrel {
+
+void read_settings_text(std::string_view text, SharedState& state) {
+    FieldReader reader(text);
+    std::string* const tail[] = {&state.Set_Pos_X,  &state.Set_Pos_Y,   &state.Set_TPos_X,
+                                 &state.Set_TPos_Y, &state.Popup_Hide,  &state.First_Start,
+                                 &state.Tenkey_Start, &state.Set_End};
+    for (int item = 1; item <= 34 && !reader.at_end(); ++item) {
+        if (item == 1) {
+            state.Set_Header = reader.next();
+        } else if (item == 2) {
+            state.Top_Most = reader.next();
+        } else if (item <= 26) {
+            state.Set_Cmd[item - 3] = reader.next();
+            // The second field of a button line may be missing at the end of the file.
+            if (!reader.at_end()) state.Set_Name[item - 3] = reader.next();
+        } else {
+            *tail[item - 27] = reader.next();
+        }
+    }
+}
+
+}  // namespace tastrel

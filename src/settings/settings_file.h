@@ -1,0 +1,30 @@
+#pragma once
+// The settings file's 34 lines: reading them into the stored state, checking
+// them, and composing them again from the live state.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/shared_state.h"
+
+namespace tastrel {
+
+// Reads the items of the file's text into the stored lines, in file order.
+// Items missing from a short file keep their values; items after the 34th are
+// assigned to nothing.
+void read_settings_text(std::string_view text, SharedState& state);
+
+// The message of the first test the stored lines fail, nothing when they pass.
+// A key line that is "cmd_" alone becomes "cmd_ " on the way: the space the
+// reader dropped.
+std::optional<std::string_view> first_settings_fault(SharedState& state, std::string_view expected_header);
+
+// Refills the stored key, caption and position lines from the live state and
+// returns the whole file, each line ended by CR LF.
+std::string compose_settings_text(SharedState& state);
+
+// The three key strings that type a comma are stored with "!" in its place.
+std::string to_file_form(std::string_view key_string);
+std::string from_file_form(std::string_view stored);
+
+}  // namespace tastrel

@@ -1,0 +1,144 @@
+#include "shell/main_form.h"
+
+#include "core/version.h"
+#include "modeler/modeler_window.h"
+
+namespace tastrel {
+
+MainForm::MainForm(host::Services& services, SharedState& state, KeypadForm& keypad)
+    : host::Form(services.forms, host::FormKind::main),
+      Cmd_Change(*this, main_ui::Cmd_Change, "登録切り替え"),
+      Cmd_Min(*this, main_ui::Cmd_Min, "最小化"),
+      Check1(*this, main_ui::Check1, 1, [this] { Check1_Click(); }),
+      Check2(*this, main_ui::Check2, 1, [this] { Check2_Click(); }),
+      Chk_Beep(*this, main_ui::Chk_Beep, 0, [this] { Chk_Beep_Click(); }),
+      Chk_Tenkey(*this, main_ui::Chk_Tenkey, 0, [this] { Chk_Tenkey_Click(); }),
+      List1(*this, main_ui::List1),
+      List2(*this, main_ui::List2),
+      List3(*this, main_ui::List3),
+      Text1(*this, main_ui::Text1, "Default"),
+      Command2(*this, main_ui::Command2, "設定する", "設定の変更を行います。"),
+      Command3(*this, main_ui::Command3, "キャンセル", "設定の変更をｷｬﾝｾﾙします。"),
+      Command4(*this, main_ui::Command4, "戻る", "設定変更画面を終了し元に戻ります。"),
+      Command5(*this, main_ui::Command5, "LW設定読込", "LightWave3Dﾓﾃﾞﾗｰのｷｰ設定を呼び出します。"),
+      Timer1(*this, main_ui::Timer1, 0, true),
+      services_(services),
+      state_(state),
+      keypad_(keypad) {
+    for (int i = 0; i < button_count; ++i)
+        Command1.push_back(std::make_unique<host::CommandButton>(*this, i, "Command1"));
+}
+
+std::string MainForm::settings_path() const { return services_.app.program_folder() + state_.Data_File; }
+
+PlacementContext MainForm::placement() {
+    return {services_.screen, services_.windows, services_.dialogs, state_.Set_Changed};
+}
+
+// Both windows' positions as they stand; a closed keypad keeps its stored place.
+void MainForm::capture_positions() {
+    Get_Form_Position(placement(), *this, state_.Main_Left, state_.Main_Top);
+    if (keypad_.loaded()) Get_Form_Position(placement(), keypad_, state_.Tenkey_Left, state_.Tenkey_Top);
+}
+
+void MainForm::Form_Load() {
+    if (services_.app.previous_instance()) {
+        services_.dialogs.message_box("本ｿﾌﾄは複数起動できません。", "警告");
+        services_.app.end_process();
+    }
+    // No settings file stays open between events, so there is none to close here.
+    state_.Set_Changed = 0;
+    state_.Edit_Mode = 0;
+    Btn_Index = 99;
+    Edit_Ready = 0;
+    Unload_Cancel = 0;
+    Cmd_Change.set_caption("登録切り替え");
+    state_.Data_File = first_data_file;
+
+    Load_Setting_Data(settings_path());
+    Check_Settings(settings_header);
+    Apply_Setting_Data();
+    Set_Button_Caption();
+    Set_List_Default();
+
+    Timer1.set_interval(50);
+    Timer1.set_enabled(Check2.value() == 1);
+    if (state_.Tenkey_Start == "1")
+        keypad_.load();
+    else
+        keypad_.unload();
+    state_.Beep_On = 0;
+}
+
+void MainForm::Form_Activate() {
+    if (window_state() == host::WindowState::minimized) set_window_state(host::WindowState::normal);
+}
+
+void MainForm::Cmd_Min_Click() { set_window_state(host::WindowState::minimized); }
+
+void MainForm::Form_Resize() {
+    if (window_state() == host::WindowState::minimized)
+        Timer1.set_enabled(false);
+    else if (state_.Popup_Hide == "1")
+        Timer1.set_enabled(true);
+}
+
+void MainForm::Form_QueryUnload(int& /*cancel*/) {
+    capture_positions();
+    Ask_Save();
+}
+
+void MainForm::Form_Unload(int& cancel) {
+    if (Unload_Cancel == 1) {
+        Unload_Cancel = 0;
+        cancel = 1;
+        return;
+    }
+    keypad_.unload();
+    const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
+    if (modeler != host::no_window)
+        services_.windows.activate_app(Modeler_Title_Of(services_.windows, modeler));
+    else
+        services_.dialogs.message_box(modeler_not_started_message);
+    services_.app.end_process();
+}
+
+// Cancel at the save prompt keeps the program running here too, as it does
+// after the close box: it must never lose changes.
+void MainForm::mnu_end_Click() { unload(); }
+
+void MainForm::Mnu_About_Click() {
+    services_.dialogs.message_box(std::string("Tastrel ﾊﾞｰｼﾞｮﾝ ") + version_text +
+                                  "\nLightWave Modeler 5.0 / 5.5 / 5.6 用ﾎﾞﾀﾝﾊﾟﾚｯﾄとﾃﾝｷｰ");
+}
+
+void MainForm::Chk_Beep_Click() { state_.Beep_On = Chk_Beep.value() == 1 ? 1 : 0; }
+
+void MainForm::Command1_Click(int index) {
+    // Sending the button's key string to Modeler comes with the key-string engine.
+    if (state_.Edit_Mode == 1) Btn_Index = static_cast<std::int16_t>(index);
+}
+
+void MainForm::Timer1_Timer() {
+    // The pop-up watch hides the palette while Modeler shows a dialog.
+}
+
+void MainForm::Control_Click(int control) {
+    if (control >= 0 && control <= main_ui::Command1_Last) return Command1_Click(control);
+    switch (control) {
+    case main_ui::Cmd_Min: return Cmd_Min_Click();
+    case main_ui::Mnu_About: return Mnu_About_Click();
+    case main_ui::Mnu_init: return Mnu_init_Click();
+    case main_ui::Mnu_Tenkey: return Mnu_Tenkey_Click();
+    case main_ui::Mnu_Tenkey_Off: return Mnu_Tenkey_Off_Click();
+    case main_ui::mnu_end: return mnu_end_Click();
+    case main_ui::Mnu_Set_Save: return Mnu_Set_Save_Click();
+    default: return;
+    }
+}
+
+void MainForm::Timer_Tick(int control) {
+    if (control == main_ui::Timer1) Timer1_Timer();
+}
+
+}  // namespace tastrel

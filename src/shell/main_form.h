@@ -1,0 +1,87 @@
+#pragma once
+// Frm_main_01: the palette with its assignment editor, the switches and the
+// menus, and the program's start-up and shutdown.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/controls.h"
+#include "host/form.h"
+#include "host/services.h"
+#include "keypad/keypad_form.h"
+#include "modeler/placement.h"
+#include "settings/shared_state.h"
+#include "shell/main_controls.h"
+
+namespace tastrel {
+
+class MainForm : public host::Form {
+public:
+    MainForm(host::Services& services, SharedState& state, KeypadForm& keypad);
+
+    std::vector<std::unique_ptr<host::CommandButton>> Command1;
+    host::CommandButton Cmd_Change, Cmd_Min;
+    host::CheckBox Check1, Check2, Chk_Beep, Chk_Tenkey;
+    host::ListBox List1, List2, List3;
+    host::TextBox Text1;
+    host::CommandButton Command2, Command3, Command4, Command5;
+    host::Timer Timer1;
+
+    // The editor's state.
+    std::int16_t Btn_Index = 99;
+    std::uint8_t Edit_Ready = 0;
+    std::uint8_t Unload_Cancel = 0;
+    std::string Modeler_Title;
+
+    // Start-up and shutdown.
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void Form_QueryUnload(int& cancel) override;
+    void Form_Unload(int& cancel) override;
+    void Cmd_Min_Click();
+    void mnu_end_Click();
+    void Mnu_About_Click();
+
+    // The settings file.
+    void Load_Setting_Data(const std::string& load_file);
+    void Check_Settings(std::string_view expected);
+    void Set_Default();
+    void Mnu_init_Click();
+    void Apply_Setting_Data();
+    void Set_Button_Caption();
+    bool Save_Setting_Data(const std::string& path);
+    void Ask_Save();
+    void Mnu_Set_Save_Click();
+
+    // The switches.
+    void Check1_Click();
+    void Check2_Click();
+    void Chk_Beep_Click();
+    void Chk_Tenkey_Click();
+    void Mnu_Tenkey_Click();
+    void Mnu_Tenkey_Off_Click();
+
+    // The palette and the pop-up watch.
+    void Command1_Click(int index);
+    void Timer1_Timer();
+    void Set_List_Default();
+
+    // The program's folder followed directly by Data_File.
+    std::string settings_path() const;
+
+protected:
+    void Control_Click(int control) override;
+    void Timer_Tick(int control) override;
+
+private:
+    PlacementContext placement();
+    void capture_positions();
+
+    host::Services& services_;
+    SharedState& state_;
+    KeypadForm& keypad_;
+};
+
+}  // namespace tastrel

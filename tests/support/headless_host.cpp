@@ -1,0 +1,189 @@
+#include "support/headless_host.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "host/twips.h"
+#include "shell/main_controls.h"
+
+namespace tastrel::test {
+
+host::Answer ScriptedDialogs::message_box(std::string_view text, std::string_view title, host::Buttons buttons) {
+    shown.push_back({std::string(text), std::string(title), buttons});
+    if (buttons == host::Buttons::ok) return host::Answer::ok;
+    if (answers.empty()) {
+        ADD_FAILURE() << "no answer scripted for: " << text;
+        return host::Answer::cancel;
+    }
+    host::Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::vector<std::string> ScriptedDialogs::texts() const {
+    std::vector<std::string> result;
+    for (const auto& record : shown) result.push_back(record.text);
+    return result;
+}
+
+std::optional<std::string> MemoryFiles::read_all(const std::string& path) {
+    auto found = files.find(path);
+    if (found == files.end()) return std::nullopt;
+    return found->second;
+}
+
+bool MemoryFiles::replace_with(const std::string& path, std::string_view bytes) {
+    if (writes_fail) return false;
+    files[path] = std::string(bytes);
+    return true;
+}
+
+WindowHandle FakeDesktop::add_window(std::string title, std::string class_name, WindowHandle owner) {
+    WindowHandle handle{next_handle_ += 4};
+    FakeWindow window;
+    window.title = std::move(title);
+    window.class_name = std::move(class_name);
+    window.owner = owner;
+    window.visible = true;
+    window.active_popup = handle;
+    windows_[handle] = window;
+    z_order_.push_back(handle);
+    return handle;
+}
+
+void FakeDesktop::remove_window(WindowHandle window) {
+    windows_.erase(window);
+    z_order_.erase(std::remove(z_order_.begin(), z_order_.end(), window), z_order_.end());
+}
+
+void FakeDesktop::advance(int ms) {
+    const long long end = now_ms_ + ms;
+    for (;;) {
+        FakeFormPeer* next = nullptr;
+        int next_timer = 0;
+        long long due = end + 1;
+        for (FakeFormPeer* peer : peers_)
+            for (auto& [id, timer] : peer->timers)
+                if (timer.enabled && timer.interval > 0 && timer.due < due) {
+                    next = peer;
+                    next_timer = id;
+                    due = timer.due;
+                }
+        if (next == nullptr) break;
+        now_ms_ = due;
+        auto& timer = next->timers[next_timer];
+        timer.due = now_ms_ + timer.interval;
+        next->events.on_timer(next_timer);
+    }
+    now_ms_ = end;
+}
+
+WindowHandle FakeDesktop::find_window(std::string_view title) {
+    for (WindowHandle handle : z_order_) {
+        const FakeWindow& window = windows_.at(handle);
+        if (window.parent == host::no_window && window.title == title) return handle;
+    }
+    return host::no_window;
+}
+
+std::string FakeDesktop::window_text(WindowHandle window, int max_chars) {
+    if (!exists(window)) return {};
+    return windows_.at(window).title.substr(0, static_cast<std::size_t>(max_chars));
+}
+
+WindowHandle FakeDesktop::last_active_popup(WindowHandle window) {
+    return exists(window) ? windows_.at(window).active_popup : host::no_window;
+}
+
+bool FakeDesktop::set_window_pos(WindowHandle handle, host::ZBand band, host::PixelRect rect, unsigned flags) {
+    if (!exists(handle) || failing_set_window_pos.count(handle) != 0) return false;
+    FakeWindow& window = windows_.at(handle);
+    window.topmost = band == host::ZBand::topmost;
+    window.rect = rect;
+    if ((flags & 0x40) != 0) window.visible = true;
+    return true;
+}
+
+std::optional<host::PixelPoint> FakeDesktop::normal_position(WindowHandle handle) {
+    if (!exists(handle) || failing_placement.count(handle) != 0) return std::nullopt;
+    const FakeWindow& window = windows_.at(handle);
+    return host::PixelPoint{window.rect.left, window.rect.top};
+}
+
+bool FakeDesktop::activate_app(std::string_view title) {
+    activations.emplace_back(title);
+    WindowHandle target = find_window(title);
+    if (target == host::no_window) return false;
+    foreground = target;
+    return true;
+}
+
+std::unique_ptr<host::FormPeer> FakeDesktop::create_form(host::FormKind kind, host::FormEvents& events) {
+    const bool main = kind == host::FormKind::main;
+    WindowHandle handle = add_window(main ? "Tastrel" : "Tenkey", "ThunderForm");
+    windows_.at(handle).visible = false;
+    auto peer = std::make_unique<FakeFormPeer>(*this, handle, events);
+    peer->set_bounds(main ? main_design : keypad_design);
+    return peer;
+}
+
+FakeFormPeer::FakeFormPeer(FakeDesktop& desktop, WindowHandle handle, host::FormEvents& events_)
+    : events(events_), desktop_(desktop), handle_(handle) {
+    desktop_.peers_.insert(this);
+}
+
+FakeFormPeer::~FakeFormPeer() {
+    desktop_.peers_.erase(this);
+    desktop_.remove_window(handle_);
+}
+
+host::TwipsRect FakeFormPeer::bounds() const {
+    const host::PixelRect& r = window().rect;
+    const double tpp = desktop_.tpp;
+    return {r.left * tpp, r.top * tpp, r.width * tpp, r.height * tpp};
+}
+
+void FakeFormPeer::set_bounds(const host::TwipsRect& b) {
+    const double tpp = desktop_.tpp;
+    window().rect = {host::twips_to_nearest_pixels(b.left, tpp), host::twips_to_nearest_pixels(b.top, tpp),
+                     host::twips_to_nearest_pixels(b.width, tpp), host::twips_to_nearest_pixels(b.height, tpp)};
+}
+
+// A change of window state resizes the window, as the real one reports it.
+void FakeFormPeer::set_state(host::WindowState state) {
+    if (window().state == state) return;
+    window().state = state;
+    events.on_resize();
+}
+
+void FakeFormPeer::set_timer(int control, int interval_ms, bool enabled) {
+    TimerState& timer = timers[control];
+    const bool was_running = timer.enabled && timer.interval > 0;
+    timer.interval = interval_ms;
+    timer.enabled = enabled;
+    if (!was_running || timer.interval != interval_ms) timer.due = desktop_.now_ms_ + interval_ms;
+}
+
+HeadlessHost::HeadlessHost() = default;
+
+bool HeadlessHost::start() {
+    return run([this] { program.start(); });
+}
+
+const FakeFormPeer* HeadlessHost::main_peer() const {
+    return static_cast<const FakeFormPeer*>(program.main.window_if_loaded());
+}
+
+std::string HeadlessHost::main_text(int control) const {
+    const FakeFormPeer* peer = main_peer();
+    if (peer == nullptr || peer->texts.count(control) == 0) return {};
+    return peer->texts.at(control);
+}
+
+std::string HeadlessHost::main_tooltip(int control) const {
+    const FakeFormPeer* peer = main_peer();
+    if (peer == nullptr || peer->tooltips.count(control) == 0) return {};
+    return peer->tooltips.at(control);
+}
+
+}  // namespace tastrel::test

@@ -1,0 +1,179 @@
+#pragma once
+// The headless host: an in-memory desktop with Modeler's windows and the
+// program's own, scripted message boxes, in-memory files and a virtual clock.
+#include <deque>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/services.h"
+#include "shell/program.h"
+
+namespace tastrel::test {
+
+using host::WindowHandle;
+
+// Thrown by end_process: the harness catches it where the real program would stop.
+struct ProcessEnded {};
+
+struct MessageRecord {
+    std::string text, title;
+    host::Buttons buttons;
+};
+
+class ScriptedDialogs : public host::Dialogs {
+public:
+    host::Answer message_box(std::string_view text, std::string_view title, host::Buttons buttons) override;
+    std::deque<host::Answer> answers;  // given to Yes/No/Cancel boxes in turn
+    std::vector<MessageRecord> shown;
+    std::vector<std::string> texts() const;
+};
+
+class MemoryFiles : public host::FileStore {
+public:
+    std::optional<std::string> read_all(const std::string& path) override;
+    bool replace_with(const std::string& path, std::string_view bytes) override;
+    std::map<std::string, std::string> files;
+    bool writes_fail = false;
+};
+
+class FakeApp : public host::App {
+public:
+    std::string program_folder() const override { return folder; }
+    bool previous_instance() override { return other_instance_running; }
+    void beep() override { ++beeps; }
+    void do_events() override {}
+    [[noreturn]] void end_process() override { throw ProcessEnded{}; }
+    std::string folder = "C:\\Tools\\Tastrel";
+    bool other_instance_running = false;
+    int beeps = 0;
+};
+
+struct FakeWindow {
+    std::string title, class_name;
+    WindowHandle owner{}, parent{};
+    bool visible = false, topmost = false;
+    host::PixelRect rect;
+    host::WindowState state = host::WindowState::normal;
+    WindowHandle active_popup{};  // what GetLastActivePopup reports; itself when none
+};
+
+class FakeFormPeer;
+
+// Windows, screen and form creation in one in-memory desktop.
+class FakeDesktop : public host::WindowSystem, public host::Screen, public host::FormFactory {
+public:
+    // Screen size in pixels and twips per pixel.
+    int screen_width_px = 1024, screen_height_px = 768;
+    double tpp = 15;
+    // Outer sizes of the program's windows in twips when they are created.
+    host::TwipsRect main_design{0, 0, 1692, 5400};
+    host::TwipsRect keypad_design{0, 0, 1428, 3132};
+
+    WindowHandle add_window(std::string title, std::string class_name = "", WindowHandle owner = {});
+    void remove_window(WindowHandle window);
+    FakeWindow& at(WindowHandle window) { return windows_.at(window); }
+    bool exists(WindowHandle window) const { return windows_.count(window) != 0; }
+
+    std::set<WindowHandle> failing_set_window_pos, failing_placement;
+    WindowHandle foreground{};
+    std::vector<std::string> activations;
+
+    // Runs the timers of the program's windows for `ms` of virtual time.
+    void advance(int ms);
+
+    WindowHandle find_window(std::string_view title) override;
+    std::string window_text(WindowHandle window, int max_chars) override;
+    WindowHandle last_active_popup(WindowHandle window) override;
+    bool set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
+    std::optional<host::PixelPoint> normal_position(WindowHandle window) override;
+    bool activate_app(std::string_view title) override;
+
+    double width_twips() const override { return screen_width_px * tpp; }
+    double height_twips() const override { return screen_height_px * tpp; }
+    double twips_per_pixel_x() const override { return tpp; }
+    double twips_per_pixel_y() const override { return tpp; }
+
+    std::unique_ptr<host::FormPeer> create_form(host::FormKind kind, host::FormEvents& events) override;
+
+private:
+    friend class FakeFormPeer;
+    std::map<WindowHandle, FakeWindow> windows_;
+    std::vector<WindowHandle> z_order_;  // creation order stands in for Z order
+    std::set<FakeFormPeer*> peers_;
+    std::uintptr_t next_handle_ = 0x100;
+    long long now_ms_ = 0;
+};
+
+// The code page of the settings file: CP932 through iconv natively, the
+// system's ANSI code page on Windows.
+std::unique_ptr<host::AnsiCodec> make_test_codec();
+
+// One program on one headless desktop.
+struct HeadlessHost {
+    HeadlessHost();
+    ScriptedDialogs dialogs;
+    FakeDesktop desktop;
+    MemoryFiles files;
+    FakeApp app;
+    std::unique_ptr<host::AnsiCodec> codec = make_test_codec();
+    host::Services services{dialogs, desktop, desktop, files, *codec, app, desktop};
+    Program program{services};
+
+    std::string settings_path() const { return app.folder + "\\lw_m_data_01.txt"; }
+    // Starts the program; false when it ended during start-up.
+    bool start();
+    // Runs a handler; false when it ended the program.
+    template <class F>
+    bool run(F&& handler) {
+        try {
+            handler();
+            return true;
+        } catch (const ProcessEnded&) {
+            return false;
+        }
+    }
+    // The control's text or tooltip as the window shows it.
+    std::string main_text(int control) const;
+    std::string main_tooltip(int control) const;
+    const FakeFormPeer* main_peer() const;
+};
+
+class FakeFormPeer : public host::FormPeer {
+public:
+    FakeFormPeer(FakeDesktop& desktop, WindowHandle handle, host::FormEvents& events);
+    ~FakeFormPeer() override;
+    WindowHandle handle() const override { return handle_; }
+    host::TwipsRect bounds() const override;
+    void set_bounds(const host::TwipsRect& bounds) override;
+    bool visible() const override { return window().visible; }
+    void set_visible(bool visible) override { window().visible = visible; }
+    host::WindowState state() const override { return window().state; }
+    void set_state(host::WindowState state) override;
+    void set_text(int control, std::string_view text) override { texts[control] = text; }
+    void set_tooltip(int control, std::string_view text) override { tooltips[control] = text; }
+    void set_check(int control, int value) override { checks[control] = value; }
+    void set_list_items(int control, const std::vector<std::string>& items) override { lists[control] = items; }
+    void set_list_index(int control, int index) override { list_index[control] = index; }
+    void set_timer(int control, int interval_ms, bool enabled) override;
+
+    std::map<int, std::string> texts, tooltips;
+    std::map<int, int> checks, list_index;
+    std::map<int, std::vector<std::string>> lists;
+    struct TimerState {
+        int interval = 0;
+        bool enabled = false;
+        long long due = 0;
+    };
+    std::map<int, TimerState> timers;
+    host::FormEvents& events;
+
+private:
+    FakeWindow& window() const { return desktop_.windows_.at(handle_); }
+    FakeDesktop& desktop_;
+    WindowHandle handle_;
+};
+
+}  // namespace tastrel::test
