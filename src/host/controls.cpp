@@ -54,12 +54,12 @@ void CheckBox::mirror(FormPeer& window) const { window.set_check(id(), value_); 
 void ListBox::clear() {
     items_.clear();
     index_ = -1;
-    if (auto* window = peer()) window->set_list_items(id(), items_);
+    if (auto* window = peer()) window->list_clear(id());
 }
 
 void ListBox::add_item(std::string item) {
     items_.push_back(std::move(item));
-    if (auto* window = peer()) window->set_list_items(id(), items_);
+    if (auto* window = peer()) window->list_add(id(), items_.back());
 }
 
 void ListBox::set_list_index(int index) {
@@ -75,7 +75,8 @@ void ListBox::reset() {
 }
 
 void ListBox::mirror(FormPeer& window) const {
-    window.set_list_items(id(), items_);
+    window.list_clear(id());
+    for (const std::string& item : items_) window.list_add(id(), item);
     window.set_list_index(id(), index_);
 }
 

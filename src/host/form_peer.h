@@ -34,7 +34,8 @@ public:
     virtual void set_text(int control, std::string_view text) = 0;
     virtual void set_tooltip(int control, std::string_view text) = 0;
     virtual void set_check(int control, int value) = 0;
-    virtual void set_list_items(int control, const std::vector<std::string>& items) = 0;
+    virtual void list_clear(int control) = 0;
+    virtual void list_add(int control, std::string_view item) = 0;
     virtual void set_list_index(int control, int index) = 0;
     virtual void set_timer(int control, int interval_ms, bool enabled) = 0;
 };

@@ -155,7 +155,8 @@ public:
     void set_text(int control, std::string_view text) override { texts[control] = text; }
     void set_tooltip(int control, std::string_view text) override { tooltips[control] = text; }
     void set_check(int control, int value) override { checks[control] = value; }
-    void set_list_items(int control, const std::vector<std::string>& items) override { lists[control] = items; }
+    void list_clear(int control) override { lists[control].clear(); }
+    void list_add(int control, std::string_view item) override { lists[control].emplace_back(item); }
     void set_list_index(int control, int index) override { list_index[control] = index; }
     void set_timer(int control, int interval_ms, bool enabled) override;
 
