@@ -68,9 +68,10 @@ public:
     // Screen size in pixels and twips per pixel.
     int screen_width_px = 1024, screen_height_px = 768;
     double tpp = 15;
-    // Outer sizes of the program's windows in twips when they are created.
-    host::TwipsRect main_design{0, 0, 1692, 5400};
-    host::TwipsRect keypad_design{0, 0, 1428, 3132};
+    // Outer sizes of the program's windows in twips when they are created
+    // (whole pixels at 15 twips per pixel).
+    host::TwipsRect main_design{0, 0, 1695, 5400};
+    host::TwipsRect keypad_design{0, 0, 1425, 3135};
 
     WindowHandle add_window(std::string title, std::string class_name = "", WindowHandle owner = {});
     void remove_window(WindowHandle window);
