@@ -1,0 +1,55 @@
+# Shared by run.sh and test.sh: the packages the project needs, and a private
+# virtual display with a window manager for Wine.
+
+# Debian packages: the Windows cross compiler, Wine, the virtual display and
+# its window manager, Japanese fonts, screenshots, and clang for the fuzzer.
+TASTREL_PACKAGES=(
+  cmake g++ libgtest-dev googletest
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 xvfb openbox x11-utils
+  fonts-ipafont-gothic fonts-ipafont-mincho imagemagick
+  clang libclang-rt-14-dev
+)
+
+ensure_packages() {
+  local missing=()
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Starts Xvfb on a free display number with openbox on it (without a window
+# manager Wine stalls about 2 s on every hide of a window). Sets DISPLAY and
+# TASTREL_DISPLAY_PIDS.
+start_virtual_display() {
+  local number=90
+  while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do number=$((number + 1)); done
+  Xvfb ":${number}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  TASTREL_DISPLAY_PIDS="$!"
+  export DISPLAY=":${number}"
+  for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  openbox >/dev/null 2>&1 &
+  TASTREL_DISPLAY_PIDS="$TASTREL_DISPLAY_PIDS $!"
+}
+
+stop_virtual_display() {
+  [ -n "${TASTREL_DISPLAY_PIDS:-}" ] && kill $TASTREL_DISPLAY_PIDS 2>/dev/null || true
+  TASTREL_DISPLAY_PIDS=""
+}
+
+# A private Wine prefix under the build folder, booted once; Japanese code
+# page 932 for the ANSI entry points and the settings file.
+prepare_wine() {
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+}

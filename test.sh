@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds every preset and runs every test ring: the native unit tests, the
+# same under AddressSanitizer and UndefinedBehaviorSanitizer, a fuzzing smoke
+# run, and the unit tests as Windows programs under Wine. Ends with CTest's
+# summary of all of them; exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/common.sh
+ensure_packages "${TASTREL_PACKAGES[@]}"
+
+for preset in linux linux-asan fuzz mingw; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+
+start_virtual_display
+cleanup() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
+  stop_virtual_display
+}
+trap cleanup EXIT
+prepare_wine "$PWD/build/wine"
+
+# One CTest run over all rings, so one summary counts every test.
+cat > build/CTestTestfile.cmake <<'CTEST'
+subdirs("linux" "linux-asan" "fuzz" "mingw")
+CTEST
+ctest --test-dir build --output-on-failure -j2
