@@ -31,10 +31,8 @@ void KeypadForm::Form_Load() {
     const TwipsPerPixel factors = Get_Twips_Per_Pixel(services_.screen);
     set_left(state_.Tenkey_Left);
     set_top(state_.Tenkey_Top);
-    if (state_.Top_Most == "1" || state_.Top_Most == "0") {
-        const auto band = state_.Top_Most == "1" ? host::ZBand::topmost : host::ZBand::not_topmost;
-        if (!services_.windows.set_window_pos(hWnd(), band, pixel_geometry(*this, factors),
-                                              host::swp_noactivate_showwindow)) {
+    if (const auto band = band_of_switch(state_.Top_Most)) {
+        if (!put_in_band(services_.windows, *this, *band, factors)) {
             services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。");
             return;
         }

@@ -18,6 +18,16 @@ host::PixelRect pixel_geometry(host::Form& form, TwipsPerPixel f) {
             twips_to_pixels(b.height, f.y)};
 }
 
+bool put_in_band(host::WindowSystem& windows, host::Form& form, host::ZBand band, TwipsPerPixel factors) {
+    return windows.set_window_pos(form.hWnd(), band, pixel_geometry(form, factors), host::swp_noactivate_showwindow);
+}
+
+std::optional<host::ZBand> band_of_switch(const std::string& top_most) {
+    if (top_most == "1") return host::ZBand::topmost;
+    if (top_most == "0") return host::ZBand::not_topmost;
+    return std::nullopt;
+}
+
 void Get_Form_Position(PlacementContext c, host::Form& form, std::int16_t& left, std::int16_t& top) {
     const TwipsPerPixel factors = Get_Twips_Per_Pixel(c.screen);
     const auto normal = c.windows.normal_position(form.hWnd());

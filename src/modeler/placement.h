@@ -2,6 +2,8 @@
 // Twips and pixels: the factors of the screen, window geometry for
 // SetWindowPos, and capturing where a window really stands.
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "host/dialogs.h"
 #include "host/form.h"
@@ -21,6 +23,13 @@ int twips_to_pixels(double twips, std::int16_t factor);
 
 // The form's Left, Top, Width and Height in pixels, placing it where it stands.
 host::PixelRect pixel_geometry(host::Form& form, TwipsPerPixel factors);
+
+// SetWindowPos on the form where it stands, into or out of the topmost band,
+// shown and not activated. False when the call fails.
+bool put_in_band(host::WindowSystem& windows, host::Form& form, host::ZBand band, TwipsPerPixel factors);
+
+// "1" puts the windows in the topmost band, "0" takes them out; other texts leave them.
+std::optional<host::ZBand> band_of_switch(const std::string& top_most);
 
 struct PlacementContext {
     const host::Screen& screen;

@@ -8,13 +8,11 @@ void MainForm::Check1_Click() {
     const TwipsPerPixel factors = Get_Twips_Per_Pixel(services_.screen);
     const auto band = Check1.value() == 0 ? host::ZBand::not_topmost : host::ZBand::topmost;
     // The keypad first; addressing it opens it.
-    if (!services_.windows.set_window_pos(keypad_.hWnd(), band, pixel_geometry(keypad_, factors),
-                                          host::swp_noactivate_showwindow)) {
+    if (!put_in_band(services_.windows, keypad_, band, factors)) {
         services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)");
         return;
     }
-    if (!services_.windows.set_window_pos(hWnd(), band, pixel_geometry(*this, factors),
-                                          host::swp_noactivate_showwindow)) {
+    if (!put_in_band(services_.windows, *this, band, factors)) {
         services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾒｲﾝﾌｫｰﾑ)");
         return;
     }

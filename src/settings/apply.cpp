@@ -20,15 +20,12 @@ void MainForm::Apply_Setting_Data() {
         state_.Btn_Name[i] = drop_chars(state_.Set_Name[i], 5);
     }
 
-    if (state_.Top_Most == "1" || state_.Top_Most == "0") {
-        const auto band = state_.Top_Most == "1" ? host::ZBand::topmost : host::ZBand::not_topmost;
-        if (!services_.windows.set_window_pos(keypad_.hWnd(), band, pixel_geometry(keypad_, factors),
-                                              host::swp_noactivate_showwindow)) {
+    if (const auto band = band_of_switch(state_.Top_Most)) {
+        if (!put_in_band(services_.windows, keypad_, *band, factors)) {
             services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)");
             return;
         }
-        if (!services_.windows.set_window_pos(hWnd(), band, pixel_geometry(*this, factors),
-                                              host::swp_noactivate_showwindow)) {
+        if (!put_in_band(services_.windows, *this, *band, factors)) {
             services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。");
             return;
         }
