@@ -1,0 +1,414 @@
+#include "win32/form_window.h"
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "host/twips.h"
+#include "win32/form_layout.h"
+#include "win32/handles.h"
+#include "win32/wide.h"
+#include "win32/window_handles.h"
+
+namespace tastrel::win32 {
+namespace {
+
+constexpr wchar_t form_class_name[] = L"Tastrel.Form";
+constexpr DWORD form_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// Child ids stay clear of IDOK and IDCANCEL, which keyboard handling sends
+// without a window, and of the menu ids.
+constexpr int first_child_id = 2000;
+constexpr UINT_PTR first_timer_id = 1000;
+constexpr int palette_font_size = 78;   // tenths of a point
+constexpr int standard_font_size = 90;
+
+struct Scale {
+    double twips_per_pixel_x, twips_per_pixel_y;
+    int x(double twips) const { return host::twips_to_nearest_pixels(twips, twips_per_pixel_x); }
+    int y(double twips) const { return host::twips_to_nearest_pixels(twips, twips_per_pixel_y); }
+    int dpi() const {
+        const int dots = y(1440);
+        return dots > 0 ? dots : 96;
+    }
+};
+
+UniqueFont make_font(const wchar_t* face, int tenths_of_point, int dpi) {
+    return UniqueFont(CreateFontW(-MulDiv(tenths_of_point, dpi, 720), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+UniqueMenu make_menu_bar(const std::vector<MenuPopup>& popups) {
+    if (popups.empty()) return nullptr;
+    UniqueMenu bar(CreateMenu());
+    for (const MenuPopup& popup : popups) {
+        UniqueMenu items(CreatePopupMenu());
+        for (const MenuItem& item : popup.items)
+            AppendMenuW(items.get(), MF_STRING, static_cast<UINT_PTR>(item.id), widen(item.caption).c_str());
+        if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(items.get()), widen(popup.caption).c_str()))
+            items.release();  // the bar destroys it now
+    }
+    return bar;
+}
+
+// One loaded form's window. It owns the top-level HWND; the buttons and the
+// tooltip control belong to that window and go with it.
+class FormWindow final : public host::FormPeer {
+public:
+    FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms);
+    ~FormWindow() override;
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    // From here on the window's events reach the form. Until the factory has
+    // handed the window over, an event would make the form load itself again.
+    void start_reporting() { reporting_ = true; }
+
+    host::WindowHandle handle() const override { return to_handle(hwnd_); }
+    host::TwipsRect bounds() const override;
+    void set_bounds(const host::TwipsRect& bounds) override;
+    bool visible() const override { return IsWindowVisible(hwnd_) != 0; }
+    void set_visible(bool visible) override;
+    host::WindowState state() const override;
+    void set_state(host::WindowState state) override;
+
+    void set_text(int control, std::string_view text) override;
+    void set_tooltip(int control, std::string_view text) override;
+    void set_check(int control, int value) override;
+    void list_clear(int control) override;
+    void list_add(int control, std::string_view item) override;
+    void set_list_index(int control, int index) override;
+    void set_timer(int control, int interval_ms, bool enabled) override;
+
+    static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+
+private:
+    // What the form has set on a control, kept also for controls without a
+    // window of their own yet.
+    struct ControlState {
+        HWND window = nullptr;
+        std::string text, tooltip;
+        int check = 0;
+        std::vector<std::string> items;
+        int list_index = -1;
+    };
+
+    static FormWindow* bound_to(HWND window, UINT message, LPARAM lparam);
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT on_activate(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT on_size();
+    LRESULT on_close();
+    LRESULT on_command(WPARAM wparam, LPARAM lparam);
+    LRESULT on_timer(WPARAM timer_id);
+    LRESULT on_erase_background(HDC dc);
+    LRESULT on_button_colour();
+    LRESULT on_final_destroy(UINT message, WPARAM wparam, LPARAM lparam);
+
+    void create_window();
+    void create_tooltip_control();
+    void create_button(const ButtonPlace& place);
+    void show_tooltip_text(const ControlState& control, bool add);
+    std::optional<int> control_of(HWND window) const;
+    HBRUSH background() const;
+
+    host::FormKind kind_;
+    const FormDesign& design_;
+    host::FormEvents& events_;
+    Scale scale_;
+    int& open_forms_;
+    UniqueBrush background_;
+    UniqueFont palette_font_, standard_font_;
+    HWND hwnd_ = nullptr;      // set at WM_NCCREATE, cleared at WM_NCDESTROY
+    HWND tooltip_ = nullptr;   // owned by hwnd_
+    std::map<int, ControlState> controls_;
+    std::map<int, int> running_timers_;  // control id to interval
+    bool reporting_ = false;
+    bool shown_before_ = false;
+};
+
+FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms)
+    : kind_(kind),
+      design_(design_of(kind)),
+      events_(events),
+      scale_(scale),
+      open_forms_(open_forms),
+      palette_font_(make_font(L"ＭＳ ゴシック", palette_font_size, scale.dpi())),
+      standard_font_(make_font(L"ＭＳ 明朝", standard_font_size, scale.dpi())) {
+    if (design_.background) background_.reset(CreateSolidBrush(static_cast<COLORREF>(*design_.background)));
+    create_window();
+    ++open_forms_;
+    create_tooltip_control();
+    for (const ButtonPlace& place : design_.buttons) create_button(place);
+}
+
+FormWindow::~FormWindow() {
+    reporting_ = false;  // the form is letting go of its window
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+    // As the toolkit does, the program ends once its last form is gone.
+    if (--open_forms_ == 0) PostQuitMessage(0);
+}
+
+void FormWindow::create_window() {
+    RECT outer{0, 0, scale_.x(design_.client_width), scale_.y(design_.client_height)};
+    UniqueMenu menu_bar = make_menu_bar(design_.menu_bar);
+    AdjustWindowRectEx(&outer, form_style, menu_bar != nullptr, 0);
+    CreateWindowExW(0, form_class_name, widen(design_.title).c_str(), form_style, CW_USEDEFAULT, CW_USEDEFAULT,
+                    outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_bar.get(),
+                    GetModuleHandleW(nullptr), this);
+    if (hwnd_ == nullptr) throw std::runtime_error("the form's window could not be created");
+    menu_bar.release();  // the window destroys its menu bar with itself
+}
+
+void FormWindow::create_tooltip_control() {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    // The default tooltip face may have no Japanese glyphs.
+    if (tooltip_ != nullptr) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(standard_font_.get()), FALSE);
+}
+
+// Long captions wrap onto a second line, as the toolkit's buttons show them.
+void FormWindow::create_button(const ButtonPlace& place) {
+    ControlState& control = controls_[place.id];
+    control.window = CreateWindowExW(
+        0, L"BUTTON", widen(control.text).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE,
+        scale_.x(place.left), scale_.y(place.top), scale_.x(place.width), scale_.y(place.height), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_child_id + place.id)), GetModuleHandleW(nullptr), nullptr);
+    if (control.window == nullptr) return;  // the form still works without it, its state kept
+    const HFONT font = place.font == ButtonFont::palette ? palette_font_.get() : standard_font_.get();
+    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    show_tooltip_text(control, true);
+}
+
+void FormWindow::show_tooltip_text(const ControlState& control, bool add) {
+    if (tooltip_ == nullptr || control.window == nullptr) return;
+    std::wstring text = widen(control.tooltip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control.window);
+    tool.lpszText = text.data();
+    SendMessageW(tooltip_, add ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+host::TwipsRect FormWindow::bounds() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    const double x = scale_.twips_per_pixel_x, y = scale_.twips_per_pixel_y;
+    return {rect.left * x, rect.top * y, (rect.right - rect.left) * x, (rect.bottom - rect.top) * y};
+}
+
+void FormWindow::set_bounds(const host::TwipsRect& b) {
+    SetWindowPos(hwnd_, nullptr, scale_.x(b.left), scale_.y(b.top), scale_.x(b.width), scale_.y(b.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The palette takes the focus when the program first shows it; after that,
+// and always for the keypad, showing a window leaves the focus where it is.
+void FormWindow::set_visible(bool visible) {
+    if (!visible) {
+        ShowWindow(hwnd_, SW_HIDE);
+        return;
+    }
+    const bool take_focus = kind_ == host::FormKind::main && !shown_before_;
+    shown_before_ = true;
+    ShowWindow(hwnd_, take_focus ? SW_SHOW : SW_SHOWNA);
+    if (take_focus) SetForegroundWindow(hwnd_);
+}
+
+host::WindowState FormWindow::state() const {
+    if (IsIconic(hwnd_)) return host::WindowState::minimized;
+    if (IsZoomed(hwnd_)) return host::WindowState::maximized;
+    return host::WindowState::normal;
+}
+
+void FormWindow::set_state(host::WindowState state) {
+    switch (state) {
+    case host::WindowState::minimized: ShowWindow(hwnd_, SW_MINIMIZE); return;
+    case host::WindowState::maximized: ShowWindow(hwnd_, SW_MAXIMIZE); return;
+    case host::WindowState::normal: ShowWindow(hwnd_, SW_RESTORE); return;
+    }
+}
+
+void FormWindow::set_text(int control, std::string_view text) {
+    ControlState& state = controls_[control];
+    state.text = text;
+    if (state.window != nullptr) SetWindowTextW(state.window, widen(text).c_str());
+}
+
+void FormWindow::set_tooltip(int control, std::string_view text) {
+    ControlState& state = controls_[control];
+    state.tooltip = text;
+    show_tooltip_text(state, false);
+}
+
+void FormWindow::set_check(int control, int value) {
+    ControlState& state = controls_[control];
+    state.check = value;
+    if (state.window != nullptr) SendMessageW(state.window, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void FormWindow::list_clear(int control) {
+    ControlState& state = controls_[control];
+    state.items.clear();
+    state.list_index = -1;
+    if (state.window != nullptr) SendMessageW(state.window, LB_RESETCONTENT, 0, 0);
+}
+
+void FormWindow::list_add(int control, std::string_view item) {
+    ControlState& state = controls_[control];
+    state.items.emplace_back(item);
+    if (state.window != nullptr)
+        SendMessageW(state.window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
+}
+
+void FormWindow::set_list_index(int control, int index) {
+    ControlState& state = controls_[control];
+    state.list_index = index;
+    if (state.window != nullptr) SendMessageW(state.window, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+// Setting a running timer again with its interval does not restart its count.
+void FormWindow::set_timer(int control, int interval_ms, bool enabled) {
+    const UINT_PTR timer_id = first_timer_id + static_cast<UINT_PTR>(control);
+    const auto running = running_timers_.find(control);
+    if (!enabled || interval_ms <= 0) {
+        if (running == running_timers_.end()) return;
+        KillTimer(hwnd_, timer_id);
+        running_timers_.erase(running);
+        return;
+    }
+    if (running != running_timers_.end() && running->second == interval_ms) return;
+    if (SetTimer(hwnd_, timer_id, static_cast<UINT>(interval_ms), nullptr) != 0) running_timers_[control] = interval_ms;
+}
+
+std::optional<int> FormWindow::control_of(HWND window) const {
+    for (const auto& [id, control] : controls_)
+        if (control.window == window) return id;
+    return std::nullopt;
+}
+
+HBRUSH FormWindow::background() const {
+    return background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+// Nothing may unwind into user32: an exception drops the message it came from.
+LRESULT CALLBACK FormWindow::window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    try {
+        if (FormWindow* self = bound_to(window, message, lparam)) return self->handle(message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+FormWindow* FormWindow::bound_to(HWND window, UINT message, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        return self;
+    }
+    return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// A handler that reports to the form does so last: the form may destroy this
+// window, and this object with it, before the call returns.
+LRESULT FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_ACTIVATE: return on_activate(message, wparam, lparam);
+    case WM_SIZE: return on_size();
+    case WM_CLOSE: return on_close();
+    case WM_COMMAND: return on_command(wparam, lparam);
+    case WM_TIMER: return on_timer(wparam);
+    case WM_ERASEBKGND: return on_erase_background(reinterpret_cast<HDC>(wparam));
+    case WM_CTLCOLORBTN: return on_button_colour();
+    case WM_NCDESTROY: return on_final_destroy(message, wparam, lparam);
+    default: return DefWindowProcW(hwnd_, message, wparam, lparam);
+    }
+}
+
+LRESULT FormWindow::on_activate(UINT message, WPARAM wparam, LPARAM lparam) {
+    DefWindowProcW(hwnd_, message, wparam, lparam);  // gives the window the keyboard focus
+    if (reporting_ && LOWORD(wparam) != WA_INACTIVE) events_.on_activate();
+    return 0;
+}
+
+LRESULT FormWindow::on_size() {
+    if (reporting_) events_.on_resize();
+    return 0;
+}
+
+// The form decides; when it unloads, it destroys this window through its peer.
+LRESULT FormWindow::on_close() {
+    if (reporting_) events_.on_close_request();
+    return 0;
+}
+
+LRESULT FormWindow::on_command(WPARAM wparam, LPARAM lparam) {
+    if (!reporting_) return 0;
+    const int id = LOWORD(wparam);
+    const int code = HIWORD(wparam);
+    const auto from = reinterpret_cast<HWND>(lparam);
+    if (from == nullptr) {
+        // Menus send code 0 without a window; so do Enter and Esc, as IDOK and IDCANCEL.
+        if (code == 0 && is_menu_item(design_, id)) events_.on_click(id);
+        return 0;
+    }
+    const std::optional<int> control = control_of(from);
+    if (control && code == BN_CLICKED) events_.on_click(*control);
+    return 0;
+}
+
+LRESULT FormWindow::on_timer(WPARAM timer_id) {
+    if (reporting_ && timer_id >= first_timer_id) events_.on_timer(static_cast<int>(timer_id - first_timer_id));
+    return 0;
+}
+
+LRESULT FormWindow::on_erase_background(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, background());
+    return 1;
+}
+
+// Push buttons paint the pixels around their face in the form's colour.
+LRESULT FormWindow::on_button_colour() { return reinterpret_cast<LRESULT>(background()); }
+
+LRESULT FormWindow::on_final_destroy(UINT message, WPARAM wparam, LPARAM lparam) {
+    const HWND window = hwnd_;
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    tooltip_ = nullptr;
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void register_form_class() {
+    WNDCLASSEXW form_class{};
+    form_class.cbSize = sizeof form_class;
+    form_class.lpfnWndProc = FormWindow::window_procedure;
+    form_class.hInstance = GetModuleHandleW(nullptr);
+    form_class.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    form_class.lpszClassName = form_class_name;
+    RegisterClassExW(&form_class);  // fails harmlessly when a factory registered it before
+}
+
+}  // namespace
+
+Win32FormFactory::Win32FormFactory(const host::Screen& screen) : screen_(screen) { register_form_class(); }
+
+std::unique_ptr<host::FormPeer> Win32FormFactory::create_form(host::FormKind kind, host::FormEvents& events) {
+    auto window = std::make_unique<FormWindow>(
+        kind, events, Scale{screen_.twips_per_pixel_x(), screen_.twips_per_pixel_y()}, open_forms_);
+    window->start_reporting();
+    return window;
+}
+
+}  // namespace tastrel::win32

@@ -1,0 +1,22 @@
+#pragma once
+// The forms' windows: one top-level window per loaded form, with its menu
+// bar, buttons, tooltips and timers.
+#include <memory>
+
+#include "host/form_peer.h"
+#include "host/screen.h"
+
+namespace tastrel::win32 {
+
+class Win32FormFactory : public host::FormFactory {
+public:
+    explicit Win32FormFactory(const host::Screen& screen);
+    // Throws std::runtime_error when the window cannot be created.
+    std::unique_ptr<host::FormPeer> create_form(host::FormKind kind, host::FormEvents& events) override;
+
+private:
+    const host::Screen& screen_;
+    int open_forms_ = 0;
+};
+
+}  // namespace tastrel::win32

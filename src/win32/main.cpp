@@ -1,0 +1,54 @@
+// Tastrel for Windows: the portable program on the Win32 host.
+#include <exception>
+#include <string>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "shell/program.h"
+#include "win32/ansi_codec.h"
+#include "win32/app_services.h"
+#include "win32/file_store.h"
+#include "win32/form_window.h"
+#include "win32/message_box.h"
+#include "win32/screen_metrics.h"
+#include "win32/user32_windows.h"
+#include "win32/wide.h"
+
+namespace {
+
+int run_message_loop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&common_controls);
+
+    using namespace tastrel::win32;
+    Win32Dialogs dialogs;
+    SystemAnsiCodec codec;
+    User32Windows windows(codec);
+    Win32Screen screen;
+    Win32FileStore files;
+    Win32App app;
+    Win32FormFactory forms(screen);
+    tastrel::host::Services services{dialogs, windows, screen, files, codec, app, forms};
+
+    try {
+        tastrel::Program program(services);
+        program.start();
+        return run_message_loop();
+    } catch (const std::exception& error) {
+        tastrel::host::Dialogs& boxes = dialogs;
+        boxes.message_box(std::string("予期せぬｴﾗｰが発生しました。\n") + error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,71 @@
+#include "win32/user32_windows.h"
+
+#include <algorithm>
+
+#include <windows.h>
+
+#include "win32/message_pump.h"
+#include "win32/wide.h"
+#include "win32/window_handles.h"
+
+namespace tastrel::win32 {
+namespace {
+
+constexpr ULONGLONG activation_timeout_ms = 500;
+constexpr DWORD activation_poll_ms = 2;
+
+// Another process's window comes to the front a little after
+// SetForegroundWindow returns; keys sent before that would go astray.
+bool wait_until_foreground(HWND target) {
+    const ULONGLONG deadline = GetTickCount64() + activation_timeout_ms;
+    while (GetForegroundWindow() != target) {
+        if (GetTickCount64() >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, activation_poll_ms, QS_ALLINPUT);
+        pump_messages();
+    }
+    return true;
+}
+
+}  // namespace
+
+host::WindowHandle User32Windows::find_window(std::string_view title) {
+    const std::optional<std::string> ansi = codec_.to_ansi(title);
+    if (!ansi) return host::no_window;  // no ANSI title can match it
+    return to_handle(FindWindowA(nullptr, ansi->c_str()));
+}
+
+std::string User32Windows::window_text(host::WindowHandle window, int max_chars) {
+    char buffer[256] = {};
+    const int count = std::clamp(max_chars, 0, static_cast<int>(sizeof buffer));
+    if (count == 0) return {};
+    const int length = GetWindowTextA(to_hwnd(window), buffer, count);
+    return codec_.from_ansi(std::string_view(buffer, static_cast<std::size_t>(std::max(length, 0))));
+}
+
+host::WindowHandle User32Windows::last_active_popup(host::WindowHandle window) {
+    return to_handle(GetLastActivePopup(to_hwnd(window)));
+}
+
+bool User32Windows::set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect,
+                                   unsigned flags) {
+    const HWND insert_after = band == host::ZBand::topmost ? HWND_TOPMOST : HWND_NOTOPMOST;
+    return SetWindowPos(to_hwnd(window), insert_after, rect.left, rect.top, rect.width, rect.height, flags) != 0;
+}
+
+std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandle window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(to_hwnd(window), &placement)) return std::nullopt;
+    return host::PixelPoint{placement.rcNormalPosition.left, placement.rcNormalPosition.top};
+}
+
+bool User32Windows::activate_app(std::string_view title) {
+    if (title.empty()) return false;  // would match any untitled window
+    const HWND target = FindWindowW(nullptr, widen(title).c_str());
+    if (target == nullptr) return false;
+    if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
+    SetForegroundWindow(target);
+    return wait_until_foreground(target);
+}
+
+}  // namespace tastrel::win32

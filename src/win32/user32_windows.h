@@ -1,0 +1,24 @@
+#pragma once
+#include "host/storage.h"
+#include "host/window_system.h"
+
+namespace tastrel::win32 {
+
+// user32's window functions over opaque handles. Titles go through the ANSI
+// functions, as Modeler's windows are found and read by their ANSI titles.
+class User32Windows : public host::WindowSystem {
+public:
+    explicit User32Windows(const host::AnsiCodec& codec) : codec_(codec) {}
+
+    host::WindowHandle find_window(std::string_view title) override;
+    std::string window_text(host::WindowHandle window, int max_chars) override;
+    host::WindowHandle last_active_popup(host::WindowHandle window) override;
+    bool set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
+    std::optional<host::PixelPoint> normal_position(host::WindowHandle window) override;
+    bool activate_app(std::string_view title) override;
+
+private:
+    const host::AnsiCodec& codec_;
+};
+
+}  // namespace tastrel::win32
