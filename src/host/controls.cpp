@@ -8,9 +8,8 @@ Control::Control(Form& form, int id) : form_(form), id_(id) { form.add(*this); }
 
 FormPeer* Control::peer() const { return form_.window_if_loaded(); }
 
-CommandButton::CommandButton(Form& form, int id, std::string caption, std::string tooltip)
-    : Control(form, id), design_caption_(caption), design_tooltip_(tooltip),
-      caption_(std::move(caption)), tooltip_(std::move(tooltip)) {}
+CommandButton::CommandButton(Form& form, int id, std::string_view caption, std::string_view tooltip)
+    : Control(form, id), design_caption_(caption), design_tooltip_(tooltip), caption_(caption), tooltip_(tooltip) {}
 
 void CommandButton::set_caption(std::string caption) {
     caption_ = std::move(caption);
@@ -80,8 +79,7 @@ void ListBox::mirror(FormPeer& window) const {
     window.set_list_index(id(), index_);
 }
 
-TextBox::TextBox(Form& form, int id, std::string text)
-    : Control(form, id), design_text_(text), text_(std::move(text)) {}
+TextBox::TextBox(Form& form, int id, std::string_view text) : Control(form, id), design_text_(text), text_(text) {}
 
 void TextBox::set_text(std::string text) {
     text_ = std::move(text);

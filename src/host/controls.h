@@ -3,6 +3,7 @@
 // state while the form is unloaded and mirror it to the window while loaded.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tastrel::host {
@@ -34,7 +35,7 @@ private:
 
 class CommandButton : public Control {
 public:
-    CommandButton(Form& form, int id, std::string caption = {}, std::string tooltip = {});
+    CommandButton(Form& form, int id, std::string_view caption = {}, std::string_view tooltip = {});
     const std::string& caption() const { return caption_; }
     const std::string& tooltip() const { return tooltip_; }
     void set_caption(std::string caption);
@@ -84,7 +85,7 @@ private:
 
 class TextBox : public Control {
 public:
-    TextBox(Form& form, int id, std::string text);
+    TextBox(Form& form, int id, std::string_view text);
     const std::string& text() const { return text_; }
     void set_text(std::string text);
     // The window reports what the user typed.

@@ -1,26 +1,19 @@
 #include "keypad/keypad_form.h"
 
+#include "keypad/keypad_layout.h"
 #include "modeler/modeler_window.h"
 #include "modeler/placement.h"
 
 namespace tastrel {
-namespace {
-
-// Captions by index; the index does not follow the place on the pad.
-constexpr const char* key_captions[keypad_ui::key_count] = {
-    "7", "8", "9", "4", "5", "6", "1", "2", "3", "0", ".",
-    "km", "m", "cm", "mm", "TAB", "ENTER", "BS", "DEL", "-", "HOME"};
-
-}  // namespace
 
 KeypadForm::KeypadForm(host::Services& services, SharedState& state)
     : host::Form(services.forms, host::FormKind::keypad),
-      Command2(*this, keypad_ui::Command2, "最小化"),
+      Command2(*this, keypad_ui::Command2, host::layout_of(keypad_layout(), keypad_ui::Command2).text),
       Timer1(*this, keypad_ui::Timer1, 0, true),
       services_(services),
       state_(state) {
     for (int i = 0; i < keypad_ui::key_count; ++i)
-        Command1.push_back(std::make_unique<host::CommandButton>(*this, i, key_captions[i]));
+        Command1.push_back(std::make_unique<host::CommandButton>(*this, i, host::layout_of(keypad_layout(), i).text));
 }
 
 void KeypadForm::Form_Load() {

@@ -29,7 +29,9 @@ enum Id : int {
     Command5,
     Timer1,
 
-    // Menu items.
+    // Menus: the two entries of the bar, then the items.
+    Mnu_Filse = 98,
+    Mnu_Setting = 99,
     Mnu_About = 100,
     Mnu_init,
     Mnu_Tenkey,

@@ -2,13 +2,20 @@
 
 #include "core/version.h"
 #include "modeler/modeler_window.h"
+#include "shell/main_layout.h"
 
 namespace tastrel {
+namespace {
+
+std::string_view design_text(int id) { return host::layout_of(main_layout(), id).text; }
+std::string_view design_tooltip(int id) { return host::layout_of(main_layout(), id).tooltip; }
+
+}  // namespace
 
 MainForm::MainForm(host::Services& services, SharedState& state, KeypadForm& keypad)
     : host::Form(services.forms, host::FormKind::main),
-      Cmd_Change(*this, main_ui::Cmd_Change, "登録切り替え"),
-      Cmd_Min(*this, main_ui::Cmd_Min, "最小化"),
+      Cmd_Change(*this, main_ui::Cmd_Change, design_text(main_ui::Cmd_Change)),
+      Cmd_Min(*this, main_ui::Cmd_Min, design_text(main_ui::Cmd_Min)),
       Check1(*this, main_ui::Check1, 1, [this] { Check1_Click(); }),
       Check2(*this, main_ui::Check2, 1, [this] { Check2_Click(); }),
       Chk_Beep(*this, main_ui::Chk_Beep, 0, [this] { Chk_Beep_Click(); }),
@@ -16,17 +23,17 @@ MainForm::MainForm(host::Services& services, SharedState& state, KeypadForm& key
       List1(*this, main_ui::List1),
       List2(*this, main_ui::List2),
       List3(*this, main_ui::List3),
-      Text1(*this, main_ui::Text1, "Default"),
-      Command2(*this, main_ui::Command2, "設定する", "設定の変更を行います。"),
-      Command3(*this, main_ui::Command3, "キャンセル", "設定の変更をｷｬﾝｾﾙします。"),
-      Command4(*this, main_ui::Command4, "戻る", "設定変更画面を終了し元に戻ります。"),
-      Command5(*this, main_ui::Command5, "LW設定読込", "LightWave3Dﾓﾃﾞﾗｰのｷｰ設定を呼び出します。"),
+      Text1(*this, main_ui::Text1, design_text(main_ui::Text1)),
+      Command2(*this, main_ui::Command2, design_text(main_ui::Command2), design_tooltip(main_ui::Command2)),
+      Command3(*this, main_ui::Command3, design_text(main_ui::Command3), design_tooltip(main_ui::Command3)),
+      Command4(*this, main_ui::Command4, design_text(main_ui::Command4), design_tooltip(main_ui::Command4)),
+      Command5(*this, main_ui::Command5, design_text(main_ui::Command5), design_tooltip(main_ui::Command5)),
       Timer1(*this, main_ui::Timer1, 0, true),
       services_(services),
       state_(state),
       keypad_(keypad) {
     for (int i = 0; i < button_count; ++i)
-        Command1.push_back(std::make_unique<host::CommandButton>(*this, i, "Command1"));
+        Command1.push_back(std::make_unique<host::CommandButton>(*this, i, design_text(i)));
 }
 
 std::string MainForm::settings_path() const { return services_.app.program_folder() + state_.Data_File; }
