@@ -9,9 +9,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "host/layout.h"
 #include "host/twips.h"
-#include "win32/form_layout.h"
+#include "keypad/keypad_layout.h"
+#include "shell/main_layout.h"
 #include "win32/handles.h"
+#include "win32/menu_bar.h"
 #include "win32/wide.h"
 #include "win32/window_handles.h"
 
@@ -24,8 +27,6 @@ constexpr DWORD form_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMI
 // without a window, and of the menu ids.
 constexpr int first_child_id = 2000;
 constexpr UINT_PTR first_timer_id = 1000;
-constexpr int palette_font_size = 78;   // tenths of a point
-constexpr int standard_font_size = 90;
 
 struct Scale {
     double twips_per_pixel_x, twips_per_pixel_y;
@@ -37,23 +38,14 @@ struct Scale {
     }
 };
 
-UniqueFont make_font(const wchar_t* face, int tenths_of_point, int dpi) {
-    return UniqueFont(CreateFontW(-MulDiv(tenths_of_point, dpi, 720), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                  SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, face));
+UniqueFont make_font(std::string_view face, int dpi) {
+    return UniqueFont(CreateFontW(-MulDiv(host::font_tenths_of_point, dpi, 720), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                  FALSE, host::font_charset_shift_jis, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, widen(face).c_str()));
 }
 
-UniqueMenu make_menu_bar(const std::vector<MenuPopup>& popups) {
-    if (popups.empty()) return nullptr;
-    UniqueMenu bar(CreateMenu());
-    for (const MenuPopup& popup : popups) {
-        UniqueMenu items(CreatePopupMenu());
-        for (const MenuItem& item : popup.items)
-            AppendMenuW(items.get(), MF_STRING, static_cast<UINT_PTR>(item.id), widen(item.caption).c_str());
-        if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(items.get()), widen(popup.caption).c_str()))
-            items.release();  // the bar destroys it now
-    }
-    return bar;
+const host::FormLayout& layout_of(host::FormKind kind) {
+    return kind == host::FormKind::main ? main_layout() : keypad_layout();
 }
 
 // One loaded form's window. It owns the top-level HWND; the buttons and the
@@ -111,18 +103,18 @@ private:
 
     void create_window();
     void create_tooltip_control();
-    void create_button(const ButtonPlace& place);
+    void create_button(const host::ControlLayout& place);
     void show_tooltip_text(const ControlState& control, bool add);
     std::optional<int> control_of(HWND window) const;
     HBRUSH background() const;
 
     host::FormKind kind_;
-    const FormDesign& design_;
+    const host::FormLayout& layout_;
     host::FormEvents& events_;
     Scale scale_;
     int& open_forms_;
     UniqueBrush background_;
-    UniqueFont palette_font_, standard_font_;
+    UniqueFont palette_font_, form_font_;
     HWND hwnd_ = nullptr;      // set at WM_NCCREATE, cleared at WM_NCDESTROY
     HWND tooltip_ = nullptr;   // owned by hwnd_
     std::map<int, ControlState> controls_;
@@ -133,17 +125,20 @@ private:
 
 FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms)
     : kind_(kind),
-      design_(design_of(kind)),
+      layout_(layout_of(kind)),
       events_(events),
       scale_(scale),
       open_forms_(open_forms),
-      palette_font_(make_font(L"ＭＳ ゴシック", palette_font_size, scale.dpi())),
-      standard_font_(make_font(L"ＭＳ 明朝", standard_font_size, scale.dpi())) {
-    if (design_.background) background_.reset(CreateSolidBrush(static_cast<COLORREF>(*design_.background)));
+      background_(CreateSolidBrush(static_cast<COLORREF>(layout_.back_colour))),
+      palette_font_(make_font(host::palette_font_name, scale.dpi())),
+      form_font_(make_font(host::form_font_name, scale.dpi())) {
     create_window();
     ++open_forms_;
     create_tooltip_control();
-    for (const ButtonPlace& place : design_.buttons) create_button(place);
+    // Created in tab order. The other kinds of control come later; until then
+    // the form's settings for them are only kept.
+    for (const host::ControlLayout& control : layout_.controls)
+        if (control.kind == host::ControlKind::button) create_button(control);
 }
 
 FormWindow::~FormWindow() {
@@ -154,10 +149,10 @@ FormWindow::~FormWindow() {
 }
 
 void FormWindow::create_window() {
-    RECT outer{0, 0, scale_.x(design_.client_width), scale_.y(design_.client_height)};
-    UniqueMenu menu_bar = make_menu_bar(design_.menu_bar);
+    RECT outer{0, 0, scale_.x(layout_.client_width), scale_.y(layout_.client_height)};
+    UniqueMenu menu_bar = make_menu_bar(layout_.menu);
     AdjustWindowRectEx(&outer, form_style, menu_bar != nullptr, 0);
-    CreateWindowExW(0, form_class_name, widen(design_.title).c_str(), form_style, CW_USEDEFAULT, CW_USEDEFAULT,
+    CreateWindowExW(0, form_class_name, widen(layout_.caption).c_str(), form_style, CW_USEDEFAULT, CW_USEDEFAULT,
                     outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_bar.get(),
                     GetModuleHandleW(nullptr), this);
     if (hwnd_ == nullptr) throw std::runtime_error("the form's window could not be created");
@@ -169,18 +164,18 @@ void FormWindow::create_tooltip_control() {
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     // The default tooltip face may have no Japanese glyphs.
-    if (tooltip_ != nullptr) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(standard_font_.get()), FALSE);
+    if (tooltip_ != nullptr) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.get()), FALSE);
 }
 
 // Long captions wrap onto a second line, as the toolkit's buttons show them.
-void FormWindow::create_button(const ButtonPlace& place) {
+void FormWindow::create_button(const host::ControlLayout& place) {
     ControlState& control = controls_[place.id];
     control.window = CreateWindowExW(
         0, L"BUTTON", widen(control.text).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE,
         scale_.x(place.left), scale_.y(place.top), scale_.x(place.width), scale_.y(place.height), hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_child_id + place.id)), GetModuleHandleW(nullptr), nullptr);
     if (control.window == nullptr) return;  // the form still works without it, its state kept
-    const HFONT font = place.font == ButtonFont::palette ? palette_font_.get() : standard_font_.get();
+    const HFONT font = place.font == host::FontRole::palette ? palette_font_.get() : form_font_.get();
     SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     show_tooltip_text(control, true);
 }
@@ -295,7 +290,7 @@ std::optional<int> FormWindow::control_of(HWND window) const {
 }
 
 HBRUSH FormWindow::background() const {
-    return background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE);
+    return background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE);  // no brush left in GDI
 }
 
 // Nothing may unwind into user32: an exception drops the message it came from.
@@ -358,7 +353,7 @@ LRESULT FormWindow::on_command(WPARAM wparam, LPARAM lparam) {
     const auto from = reinterpret_cast<HWND>(lparam);
     if (from == nullptr) {
         // Menus send code 0 without a window; so do Enter and Esc, as IDOK and IDCANCEL.
-        if (code == 0 && is_menu_item(design_, id)) events_.on_click(id);
+        if (code == 0 && is_menu_command(layout_.menu, id)) events_.on_click(id);
         return 0;
     }
     const std::optional<int> control = control_of(from);
