@@ -8,7 +8,7 @@ TASTREL_PACKAGES=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb openbox x11-utils
   fonts-ipafont-gothic fonts-ipafont-mincho imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev locales
 )
 
 ensure_packages() {
@@ -44,9 +44,20 @@ stop_virtual_display() {
 }
 
 # A private Wine prefix under the build folder, booted once; Japanese code
-# page 932 for the ANSI entry points and the settings file.
+# page 932 for the ANSI entry points and the settings file. The Japanese
+# locale is compiled beside it: without it Wine still uses code page 932 but
+# cannot open files with Japanese names.
 prepare_wine() {
-  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
+  local locales
+  locales="$(dirname "$1")/locale"
+  if [ ! -d "$locales/ja_JP.UTF-8" ]; then
+    mkdir -p "$locales"
+    localedef -i ja_JP -f UTF-8 "$locales/ja_JP.UTF-8" >/dev/null 2>&1 || true
+  fi
+  export LOCPATH="$locales"
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # This shell cannot see LOCPATH yet and would warn; the programs it starts can.
+  { export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1

@@ -87,8 +87,9 @@ WindowHandle FakeDesktop::find_window(std::string_view title) {
 }
 
 std::string FakeDesktop::window_text(WindowHandle window, int max_chars) {
-    if (!exists(window)) return {};
-    return windows_.at(window).title.substr(0, static_cast<std::size_t>(max_chars));
+    // GetWindowTextA copies at most max_chars - 1 characters and the terminator.
+    if (!exists(window) || max_chars <= 0) return {};
+    return windows_.at(window).title.substr(0, static_cast<std::size_t>(max_chars - 1));
 }
 
 WindowHandle FakeDesktop::last_active_popup(WindowHandle window) {

@@ -29,9 +29,12 @@ struct Damage {
 };
 
 // Line numbers count from 1, as in the file.
-std::function<void(Lines&)> set_line(int number, std::string text) {
-    return [=](Lines& lines) { lines[static_cast<std::size_t>(number - 1)] = text; };
+std::function<void(Lines&)> set_lines(std::vector<std::pair<int, std::string>> changes) {
+    return [=](Lines& lines) {
+        for (const auto& [number, text] : changes) lines[static_cast<std::size_t>(number - 1)] = text;
+    };
 }
+std::function<void(Lines&)> set_line(int number, std::string text) { return set_lines({{number, text}}); }
 
 const Damage damages[] = {
     {"empty file", [](Lines& l) { l.clear(); }, header_msg},
@@ -48,17 +51,19 @@ const Damage damages[] = {
     // A lost or extra field shifts every later item; the switches, tested first, catch it.
     {"button line without comma shifts the fields", set_line(5, "cmd_u name_UNDO"), tenkey_msg},
     {"comma in a caption shifts the fields", set_line(5, "cmd_u,name_A,B"), popup_msg},
-    {"shift that keeps the switches valid", [](Lines& l) { l[4] = "cmd_u name_UNDO"; l[30] = "1"; l[31] = "1"; l[32] = "1"; l[33] = "1"; }, name_msg},
+    {"shift that keeps the switches valid", set_lines({{5, "cmd_u name_UNDO"}, {31, "1"}, {32, "1"}, {33, "1"}, {34, "1"}}), name_msg},
     {"Pos_X with a wrong prefix", set_line(27, "PosX100"), posx_msg},
     {"Pos_Y missing", set_line(28, "Pos"), posy_msg},
     {"TPos_X damaged", set_line(29, "TPosX1"), tposx_msg},
     {"TPos_Y damaged", set_line(30, "tPos_Y1"), tposy_msg},
-    {"TPos_X and first-start both damaged: the earlier one", [](Lines& l) { l[28] = "T"; l[31] = "9"; }, tposx_msg},
-    {"header and keypad switch both damaged", [](Lines& l) { l[0] = "x"; l[32] = "9"; }, header_msg},
+    {"TPos_X and first-start both damaged: the earlier one", set_lines({{29, "T"}, {32, "9"}}), tposx_msg},
+    {"header and keypad switch both damaged", set_lines({{1, "x"}, {33, "9"}}), header_msg},
     {"Pos_X without a number passes", set_line(27, "Pos_X"), nullptr},
     {"33 lines pass", [](Lines& l) { l.pop_back(); }, nullptr},
     {"empty key string becomes a space", set_line(3, "cmd_,name_X"), nullptr},
 };
+
+void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.what; }
 
 class DamagedFile : public testing::TestWithParam<Damage> {};
 
