@@ -34,7 +34,11 @@ start_virtual_display() {
   TASTREL_DISPLAY_PIDS="$!"
   export DISPLAY=":${number}"
   for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  openbox >/dev/null 2>&1 &
+  # A title bar with only its caption: with buttons openbox widens windows
+  # narrower than about 106 pixels, such as the keypad.
+  local config="${TMPDIR:-/tmp}/tastrel-openbox-${number}.xml"
+  sed 's|<titleLayout>[A-Z]*</titleLayout>|<titleLayout>L</titleLayout>|' /etc/xdg/openbox/rc.xml > "$config"
+  openbox --config-file "$config" >/dev/null 2>&1 &
   TASTREL_DISPLAY_PIDS="$TASTREL_DISPLAY_PIDS $!"
 }
 

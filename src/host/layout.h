@@ -12,6 +12,7 @@ enum class ControlKind { button, check_box, frame, label, list_box, text_box };
 enum class FontRole { form, palette };
 
 inline constexpr int no_container = -1;
+inline constexpr std::uint32_t system_text_colour = 0xFFFFFFFF;
 
 struct ControlLayout {
     int id;
@@ -21,6 +22,7 @@ struct ControlLayout {
     std::string_view tooltip;
     int container = no_container;  // the id of the frame it sits in
     FontRole font = FontRole::form;
+    std::uint32_t text_colour = system_text_colour;
 };
 
 struct MenuLayout {

@@ -8,6 +8,7 @@ namespace {
 using enum host::ControlKind;
 using host::no_container;
 constexpr host::FontRole palette = host::FontRole::palette;
+constexpr host::FontRole form = host::FontRole::form;
 
 // In tab order; check boxes are placed in their frames.
 constexpr host::ControlLayout controls[] = {
@@ -44,7 +45,7 @@ constexpr host::ControlLayout controls[] = {
     {main_ui::Label1, label, "同時押しｷｰ", 1620, 1908, 792, 156, ""},
     {main_ui::Label2, label, "入力ｷｰ", 2556, 1908, 480, 156, ""},
     {main_ui::Label3, label, "表示文字", 3420, 1908, 624, 156, ""},
-    {main_ui::List1, list_box, "", 1620, 2088, 492, 516, "同時に押すｷｰを設定します。"},
+    {main_ui::List1, list_box, "", 1620, 2088, 492, 516, "同時に押すｷｰを設定します。", no_container, form, 0x00000000},
     {main_ui::List2, list_box, "", 2484, 2088, 852, 2232, "入力するｷｰを設定します。"},
     {main_ui::Text1, text_box, "Default", 3420, 2088, 1752, 312, "ﾎﾞﾀﾝの表示文字を設定します。"},
     {main_ui::List3, list_box, "", 3420, 2676, 1752, 1608, "ﾎﾞﾀﾝ表示文字の参照文字です。"},

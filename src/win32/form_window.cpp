@@ -13,8 +13,10 @@
 #include "host/twips.h"
 #include "keypad/keypad_layout.h"
 #include "shell/main_layout.h"
+#include "win32/form_controls.h"
 #include "win32/handles.h"
 #include "win32/menu_bar.h"
+#include "win32/scale.h"
 #include "win32/wide.h"
 #include "win32/window_handles.h"
 
@@ -23,20 +25,7 @@ namespace {
 
 constexpr wchar_t form_class_name[] = L"Tastrel.Form";
 constexpr DWORD form_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-// Child ids stay clear of IDOK and IDCANCEL, which keyboard handling sends
-// without a window, and of the menu ids.
-constexpr int first_child_id = 2000;
 constexpr UINT_PTR first_timer_id = 1000;
-
-struct Scale {
-    double twips_per_pixel_x, twips_per_pixel_y;
-    int x(double twips) const { return host::twips_to_nearest_pixels(twips, twips_per_pixel_x); }
-    int y(double twips) const { return host::twips_to_nearest_pixels(twips, twips_per_pixel_y); }
-    int dpi() const {
-        const int dots = y(1440);
-        return dots > 0 ? dots : 96;
-    }
-};
 
 UniqueFont make_font(std::string_view face, int dpi) {
     return UniqueFont(CreateFontW(-MulDiv(host::font_tenths_of_point, dpi, 720), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
@@ -84,6 +73,7 @@ private:
     // window of their own yet.
     struct ControlState {
         HWND window = nullptr;
+        host::ControlKind kind = host::ControlKind::button;
         std::string text, tooltip;
         int check = 0;
         std::vector<std::string> items;
@@ -99,12 +89,15 @@ private:
     LRESULT on_timer(WPARAM timer_id);
     LRESULT on_erase_background(HDC dc);
     LRESULT on_button_colour();
+    LRESULT on_draw_item(const DRAWITEMSTRUCT& item);
+    LRESULT on_static_colour(HDC dc);
+    LRESULT on_field_colour(HDC dc, HWND field);
     LRESULT on_final_destroy(UINT message, WPARAM wparam, LPARAM lparam);
 
     void create_window();
     void create_tooltip_control();
-    void create_button(const host::ControlLayout& place);
-    void show_tooltip_text(const ControlState& control, bool add);
+    void create_controls();
+    void show_tooltip_text(int id, const ControlState& control, bool add);
     std::optional<int> control_of(HWND window) const;
     HBRUSH background() const;
 
@@ -113,7 +106,7 @@ private:
     host::FormEvents& events_;
     Scale scale_;
     int& open_forms_;
-    UniqueBrush background_;
+    UniqueBrush background_, field_background_;
     UniqueFont palette_font_, form_font_;
     HWND hwnd_ = nullptr;      // set at WM_NCCREATE, cleared at WM_NCDESTROY
     HWND tooltip_ = nullptr;   // owned by hwnd_
@@ -121,6 +114,7 @@ private:
     std::map<int, int> running_timers_;  // control id to interval
     bool reporting_ = false;
     bool shown_before_ = false;
+    bool setting_text_ = false;  // a text set by the form is no edit of the user's
 };
 
 FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms)
@@ -130,15 +124,13 @@ FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scal
       scale_(scale),
       open_forms_(open_forms),
       background_(CreateSolidBrush(static_cast<COLORREF>(layout_.back_colour))),
+      field_background_(CreateSolidBrush(static_cast<COLORREF>(host::list_colour))),
       palette_font_(make_font(host::palette_font_name, scale.dpi())),
       form_font_(make_font(host::form_font_name, scale.dpi())) {
     create_window();
     ++open_forms_;
     create_tooltip_control();
-    // Created in tab order. The other kinds of control come later; until then
-    // the form's settings for them are only kept.
-    for (const host::ControlLayout& control : layout_.controls)
-        if (control.kind == host::ControlKind::button) create_button(control);
+    create_controls();
 }
 
 FormWindow::~FormWindow() {
@@ -167,28 +159,40 @@ void FormWindow::create_tooltip_control() {
     if (tooltip_ != nullptr) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.get()), FALSE);
 }
 
-// Long captions wrap onto a second line, as the toolkit's buttons show them.
-void FormWindow::create_button(const host::ControlLayout& place) {
-    ControlState& control = controls_[place.id];
-    control.window = CreateWindowExW(
-        0, L"BUTTON", widen(control.text).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE,
-        scale_.x(place.left), scale_.y(place.top), scale_.x(place.width), scale_.y(place.height), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_child_id + place.id)), GetModuleHandleW(nullptr), nullptr);
-    if (control.window == nullptr) return;  // the form still works without it, its state kept
-    const HFONT font = place.font == host::FontRole::palette ? palette_font_.get() : form_font_.get();
-    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    show_tooltip_text(control, true);
+// Created in tab order. A frame goes to the bottom of the Z order so that the
+// check box inside it paints above it; frames take no focus, so tabbing is
+// unchanged.
+void FormWindow::create_controls() {
+    for (const host::ControlLayout& place : layout_.controls) {
+        const HFONT font = place.font == host::FontRole::palette ? palette_font_.get() : form_font_.get();
+        ControlState& control = controls_[place.id];
+        control.kind = place.kind;
+        control.window = create_control(hwnd_, layout_, place, scale_, font);
+        if (control.window == nullptr) continue;  // the form still works without it, its state kept
+        if (place.kind == host::ControlKind::frame)
+            SetWindowPos(control.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        control.tooltip = place.tooltip;
+        if (!control.tooltip.empty()) show_tooltip_text(place.id, control, true);
+    }
 }
 
-void FormWindow::show_tooltip_text(const ControlState& control, bool add) {
+// A frame lets the mouse through to the form, so its tip is a region of the
+// form; every other control has a tip of its own.
+void FormWindow::show_tooltip_text(int id, const ControlState& control, bool add) {
     if (tooltip_ == nullptr || control.window == nullptr) return;
     std::wstring text = widen(control.tooltip);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control.window);
     tool.lpszText = text.data();
+    if (control.kind == host::ControlKind::frame) {
+        tool.uFlags = TTF_SUBCLASS;
+        tool.uId = static_cast<UINT_PTR>(first_child_id + id);
+        tool.rect = control_rect(layout_, host::layout_of(layout_, id), scale_);
+    } else {
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.uId = reinterpret_cast<UINT_PTR>(control.window);
+    }
     SendMessageW(tooltip_, add ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -234,13 +238,17 @@ void FormWindow::set_state(host::WindowState state) {
 void FormWindow::set_text(int control, std::string_view text) {
     ControlState& state = controls_[control];
     state.text = text;
-    if (state.window != nullptr) SetWindowTextW(state.window, widen(text).c_str());
+    if (state.window == nullptr) return;
+    setting_text_ = true;
+    SetWindowTextW(state.window, widen(text).c_str());
+    setting_text_ = false;
 }
 
 void FormWindow::set_tooltip(int control, std::string_view text) {
     ControlState& state = controls_[control];
+    const bool add = state.tooltip.empty();
     state.tooltip = text;
-    show_tooltip_text(state, false);
+    show_tooltip_text(control, state, add);
 }
 
 void FormWindow::set_check(int control, int value) {
@@ -324,6 +332,10 @@ LRESULT FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER: return on_timer(wparam);
     case WM_ERASEBKGND: return on_erase_background(reinterpret_cast<HDC>(wparam));
     case WM_CTLCOLORBTN: return on_button_colour();
+    case WM_DRAWITEM: return on_draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+    case WM_CTLCOLORSTATIC: return on_static_colour(reinterpret_cast<HDC>(wparam));
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT: return on_field_colour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_NCDESTROY: return on_final_destroy(message, wparam, lparam);
     default: return DefWindowProcW(hwnd_, message, wparam, lparam);
     }
@@ -357,7 +369,24 @@ LRESULT FormWindow::on_command(WPARAM wparam, LPARAM lparam) {
         return 0;
     }
     const std::optional<int> control = control_of(from);
-    if (control && code == BN_CLICKED) events_.on_click(*control);
+    if (!control) return 0;
+    const host::ControlKind kind = controls_[*control].kind;
+    if (kind == host::ControlKind::button && code == BN_CLICKED) {
+        events_.on_click(*control);
+    } else if (kind == host::ControlKind::check_box && code == BN_CLICKED) {
+        const int value = SendMessageW(from, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        controls_[*control].check = value;
+        events_.on_check_clicked(*control, value);
+    } else if (kind == host::ControlKind::list_box && code == LBN_SELCHANGE) {
+        const int index = static_cast<int>(SendMessageW(from, LB_GETCURSEL, 0, 0));
+        controls_[*control].list_index = index;
+        events_.on_list_selected(*control, index);
+    } else if (kind == host::ControlKind::text_box && code == EN_CHANGE && !setting_text_) {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(from)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(from, text.data(), static_cast<int>(text.size()))));
+        controls_[*control].text = narrow(text);
+        events_.on_text_changed(*control, controls_[*control].text);
+    }
     return 0;
 }
 
@@ -375,6 +404,28 @@ LRESULT FormWindow::on_erase_background(HDC dc) {
 
 // Push buttons paint the pixels around their face in the form's colour.
 LRESULT FormWindow::on_button_colour() { return reinterpret_cast<LRESULT>(background()); }
+
+LRESULT FormWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_BUTTON) return FALSE;
+    paint_button(item);
+    return TRUE;
+}
+
+// Frames, check boxes and labels stand on the form's colour.
+LRESULT FormWindow::on_static_colour(HDC dc) {
+    SetBkColor(dc, static_cast<COLORREF>(layout_.back_colour));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(background());
+}
+
+// Lists and the text box are darker; a control may name its own text colour.
+LRESULT FormWindow::on_field_colour(HDC dc, HWND field) {
+    const std::optional<int> id = control_of(field);
+    const std::uint32_t colour = id ? host::layout_of(layout_, *id).text_colour : host::system_text_colour;
+    SetBkColor(dc, static_cast<COLORREF>(host::list_colour));
+    SetTextColor(dc, colour == host::system_text_colour ? GetSysColor(COLOR_WINDOWTEXT) : static_cast<COLORREF>(colour));
+    return reinterpret_cast<LRESULT>(field_background_ ? field_background_.get() : GetSysColorBrush(COLOR_WINDOW));
+}
 
 LRESULT FormWindow::on_final_destroy(UINT message, WPARAM wparam, LPARAM lparam) {
     const HWND window = hwnd_;

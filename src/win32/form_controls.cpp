@@ -1,0 +1,89 @@
+#include "win32/form_controls.h"
+
+#include <string>
+
+#include "win32/handles.h"
+#include "win32/wide.h"
+
+namespace tastrel::win32 {
+namespace {
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+};
+
+// Every control is a standard one, so screen readers and automation see it.
+ControlClass class_of(host::ControlKind kind) {
+    switch (kind) {
+    case host::ControlKind::button: return {L"BUTTON", WS_TABSTOP | BS_OWNERDRAW};
+    case host::ControlKind::check_box: return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
+    case host::ControlKind::frame: return {L"BUTTON", BS_GROUPBOX};
+    case host::ControlKind::label: return {L"STATIC", SS_LEFT | SS_NOPREFIX};
+    case host::ControlKind::list_box:
+        return {L"LISTBOX", WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT};
+    case host::ControlKind::text_box: return {L"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL};
+    }
+    return {L"STATIC", 0};
+}
+
+}  // namespace
+
+RECT control_rect(const host::FormLayout& layout, const host::ControlLayout& place, Scale scale) {
+    int left = place.left, top = place.top;
+    if (place.container != host::no_container) {
+        const host::ControlLayout& frame = host::layout_of(layout, place.container);
+        left += frame.left;
+        top += frame.top;
+    }
+    return {scale.x(left), scale.y(top), scale.x(left) + scale.x(place.width), scale.y(top) + scale.y(place.height)};
+}
+
+HWND create_control(HWND form, const host::FormLayout& layout, const host::ControlLayout& place, Scale scale,
+                    HFONT font) {
+    const ControlClass control_class = class_of(place.kind);
+    const RECT rect = control_rect(layout, place, scale);
+    HWND control = CreateWindowExW(0, control_class.name, widen(place.text).c_str(),
+                                   WS_CHILD | WS_VISIBLE | control_class.style, rect.left, rect.top,
+                                   rect.right - rect.left, rect.bottom - rect.top, form,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_child_id + place.id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (control != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+void paint_button(const DRAWITEMSTRUCT& item) {
+    const HDC dc = item.hDC;
+    RECT face = item.rcItem;
+    const UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(host::button_colour)));
+    FillRect(dc, &face, brush ? brush.get() : GetSysColorBrush(COLOR_BTNFACE));
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    const HGDIOBJ old_font = font != nullptr ? SelectObject(dc, font) : nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) != 0 ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+
+    // Centre the wrapped caption vertically; "&" marks the access key as usual.
+    RECT area = face;
+    InflateRect(&area, -2, -2);
+    if (pressed) OffsetRect(&area, 1, 1);
+    const UINT format = DT_CENTER | DT_WORDBREAK | ((item.itemState & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0);
+    RECT measured = area;
+    DrawTextW(dc, text.c_str(), -1, &measured, format | DT_CALCRECT);
+    const int spare = (area.bottom - area.top) - (measured.bottom - measured.top);
+    if (spare > 0) area.top += spare / 2;
+    DrawTextW(dc, text.c_str(), -1, &area, format);
+
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = face;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+    if (old_font != nullptr) SelectObject(dc, old_font);
+}
+
+}  // namespace tastrel::win32
