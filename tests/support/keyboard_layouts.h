@@ -1,0 +1,11 @@
+#pragma once
+// Two keyboard layouts as tables, for tests: what VkKeyScanExW answers on
+// the US 101-key and the Japanese 106/109-key layouts.
+#include "keys/keyboard_layout.h"
+
+namespace tastrel::test {
+
+const keys::KeyboardLayout& us_layout();
+const keys::KeyboardLayout& japanese_layout();
+
+}  // namespace tastrel::test
