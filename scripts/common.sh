@@ -7,7 +7,7 @@ TASTREL_PACKAGES=(
   cmake g++ libgtest-dev googletest
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb openbox x11-utils
-  fonts-ipafont-gothic fonts-ipafont-mincho imagemagick
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine imagemagick
   clang libclang-rt-14-dev locales
 )
 
@@ -34,11 +34,7 @@ start_virtual_display() {
   TASTREL_DISPLAY_PIDS="$!"
   export DISPLAY=":${number}"
   for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  # A title bar with only its caption: with buttons openbox widens windows
-  # narrower than about 106 pixels, such as the keypad.
-  local config="${TMPDIR:-/tmp}/tastrel-openbox-${number}.xml"
-  sed 's|<titleLayout>[A-Z]*</titleLayout>|<titleLayout>L</titleLayout>|' /etc/xdg/openbox/rc.xml > "$config"
-  openbox --config-file "$config" >/dev/null 2>&1 &
+  openbox >/dev/null 2>&1 &
   TASTREL_DISPLAY_PIDS="$TASTREL_DISPLAY_PIDS $!"
 }
 
@@ -65,6 +61,9 @@ prepare_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+    # Wine draws the windows' frames itself, as Windows does; frames of the
+    # window manager would widen windows narrower than their title bar.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     wineserver -w
   fi
 }

@@ -24,7 +24,9 @@ namespace tastrel::win32 {
 namespace {
 
 constexpr wchar_t form_class_name[] = L"Tastrel.Form";
-constexpr DWORD form_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// Without WS_CLIPCHILDREN: the form paints its colour inside the frames, which
+// draw only their border and caption.
+constexpr DWORD form_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR first_timer_id = 1000;
 
 UniqueFont make_font(std::string_view face, int dpi) {

@@ -1,0 +1,228 @@
+#include "driver.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+// Wine sees this machine's files on drive Z:.
+std::wstring windows_path(std::string_view unix_path) {
+    std::wstring path = L"Z:" + wide(unix_path);
+    for (wchar_t& c : path)
+        if (c == L'/') c = L'\\';
+    return path;
+}
+
+template <class Found>
+auto poll(int ms, Found found) -> decltype(found()) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        if (auto result = found()) return result;
+        if (std::chrono::steady_clock::now() > end) return {};
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+std::wstring class_name(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+struct TopLevelSearch {
+    DWORD process;
+    std::wstring_view title, class_name;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK match_top_level(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<TopLevelSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.process || !IsWindowVisible(window)) return TRUE;
+    if (!search.class_name.empty() && class_name(window) != search.class_name) return TRUE;
+    if (!search.title.empty() && wide(window_text(window)) != search.title) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+HWND find_top_level(DWORD process, std::wstring_view title, std::wstring_view window_class) {
+    TopLevelSearch search{process, title, window_class};
+    EnumWindows(match_top_level, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+std::wstring wide(std::string_view text) {
+    if (text.empty()) return {};
+    std::wstring result(text.size(), L'\0');
+    result.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                               result.data(), static_cast<int>(result.size()))));
+    return result;
+}
+
+std::string utf8(std::wstring_view text) {
+    if (text.empty()) return {};
+    std::string result(text.size() * 3, '\0');
+    result.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                               result.data(), static_cast<int>(result.size()),
+                                                               nullptr, nullptr)));
+    return result;
+}
+
+Sandbox::Sandbox(std::string_view name) : folder_(windows_path(E2E_WORK_DIR) + L"\\" + wide(name)) {
+    CreateDirectoryW(windows_path(E2E_WORK_DIR).c_str(), nullptr);
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    DeleteFileW(settings_path().c_str());
+    CopyFileW(windows_path(TASTREL_EXE).c_str(), exe().c_str(), FALSE);
+}
+
+Sandbox::~Sandbox() {
+    DeleteFileW(settings_path().c_str());
+    DeleteFileW(exe().c_str());
+    RemoveDirectoryW(folder_.c_str());
+}
+
+void Sandbox::write_settings(const std::vector<std::string>& lines) const {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        const std::wstring text = wide(line);
+        std::string ansi(text.size() * 2 + 1, '\0');
+        ansi.resize(static_cast<std::size_t>(WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()),
+                                                                 ansi.data(), static_cast<int>(ansi.size()), nullptr,
+                                                                 nullptr)));
+        bytes += ansi + "\r\n";
+    }
+    std::ofstream(std::filesystem::path(settings_path()), std::ios::binary) << bytes;
+}
+
+std::optional<std::string> Sandbox::settings_bytes() const {
+    std::ifstream file(std::filesystem::path(settings_path()), std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::vector<std::string> Sandbox::settings_lines() const {
+    std::vector<std::string> lines;
+    const std::string bytes = settings_bytes().value_or("");
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                             text.data(), static_cast<int>(text.size()))));
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find(L"\r\n", start);
+        if (end == std::wstring::npos) break;
+        lines.push_back(utf8(text.substr(start, end - start)));
+        start = end + 2;
+    }
+    return lines;
+}
+
+Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
+    std::wstring command = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                   &info_);
+}
+
+Process::~Process() {
+    if (info_.hProcess == nullptr) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool Process::exited_within(int ms) const {
+    return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, static_cast<DWORD>(ms)) == WAIT_OBJECT_0;
+}
+
+StandIn::StandIn()
+    : log_(windows_path(E2E_WORK_DIR) + L"\\standin-keys.log"),
+      process_(windows_path(STANDIN_EXE), L"--log \"" + log_ + L"\"", windows_path(E2E_WORK_DIR)),
+      window_(wait_window(process_.id(), L"LightWave Modeler 5.6")) {}
+
+HWND wait_window(DWORD process, std::wstring_view title, int ms) {
+    return poll(ms, [&] { return find_top_level(process, title, {}); });
+}
+
+HWND wait_form(DWORD process, std::wstring_view title, int ms) {
+    return poll(ms, [&] { return find_top_level(process, title, L"Tastrel.Form"); });
+}
+
+bool window_gone(HWND window, int ms) {
+    return poll(ms, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+
+std::optional<MessageBoxSeen> wait_message_box(DWORD process, int ms) {
+    const HWND box = poll(ms, [&] { return find_top_level(process, {}, L"#32770"); });
+    if (box == nullptr) return std::nullopt;
+    // The box's text is the static control with id 0xFFFF.
+    return MessageBoxSeen{box, window_text(box), window_text(GetDlgItem(box, 0xFFFF))};
+}
+
+void answer(const MessageBoxSeen& box, int button) {
+    PostMessageW(GetDlgItem(box.window, button), BM_CLICK, 0, 0);
+    window_gone(box.window);
+}
+
+std::string window_text(HWND window) {
+    wchar_t text[512] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return utf8(text);
+}
+
+std::vector<std::string> button_texts(HWND window) {
+    std::vector<std::string> texts;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        if (class_name(child) == L"Button") texts.push_back(window_text(child));
+    return texts;
+}
+
+HWND find_child(HWND window, std::string_view text) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        if (window_text(child) == text) return child;
+    return nullptr;
+}
+
+void post_command(HWND window, int id) { PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+void save_screenshot(HWND window, const std::string& name) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+
+    const DWORD row = static_cast<DWORD>((width * 3 + 3) & ~3);
+    const DWORD image_size = row * static_cast<DWORD>(height);
+    BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) + image_size,
+                            0, 0, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
+    info.bmiHeader.biSizeImage = image_size;
+    CreateDirectoryW(windows_path(E2E_ARTIFACTS).c_str(), nullptr);
+    std::ofstream file(std::filesystem::path(windows_path(E2E_ARTIFACTS) + L"\\" + wide(name) + L".bmp"),
+                       std::ios::binary);
+    file.write(reinterpret_cast<const char*>(&header), sizeof header);
+    file.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    file.write(static_cast<const char*>(pixels), image_size);
+
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+}  // namespace e2e

@@ -1,0 +1,97 @@
+#pragma once
+// Drives the real tastrel.exe under Wine as a user would: windows found by
+// their titles, buttons by their captions, message boxes read and answered.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <windows.h>
+
+namespace e2e {
+
+std::wstring wide(std::string_view utf8);
+std::string utf8(std::wstring_view text);
+
+// A folder of its own with a copy of tastrel.exe, removed afterwards.
+class Sandbox {
+public:
+    explicit Sandbox(std::string_view name);
+    ~Sandbox();
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+    const std::wstring& folder() const { return folder_; }
+    std::wstring exe() const { return folder_ + L"\\tastrel.exe"; }
+    std::wstring settings_path() const { return folder_ + L"\\lw_m_data_01.txt"; }
+    // The file's lines, as UTF-8, written in code page 932 with CR LF.
+    void write_settings(const std::vector<std::string>& lines) const;
+    std::optional<std::string> settings_bytes() const;
+    std::vector<std::string> settings_lines() const;
+
+private:
+    std::wstring folder_;
+};
+
+// A started program, ended when this goes out of scope.
+class Process {
+public:
+    Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    DWORD id() const { return info_.dwProcessId; }
+    bool exited_within(int ms) const;
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The stand-in for Modeler, with its key log.
+class StandIn {
+public:
+    StandIn();
+    HWND window() const { return window_; }
+    DWORD id() const { return process_.id(); }
+
+private:
+    std::wstring log_;
+    Process process_;
+    HWND window_ = nullptr;
+};
+
+// True as soon as the condition holds, false when it still fails after `ms`.
+template <class Condition>
+bool wait_until(Condition condition, int ms = 5000) {
+    for (int waited = 0;; waited += 10) {
+        if (condition()) return true;
+        if (waited >= ms) return false;
+        Sleep(10);
+    }
+}
+
+// A visible top-level window of the process with this title, waited for.
+HWND wait_window(DWORD process, std::wstring_view title, int ms = 10000);
+// One of the program's own windows ("Tastrel", "Tenkey"), not a message box.
+HWND wait_form(DWORD process, std::wstring_view title, int ms = 10000);
+bool window_gone(HWND window, int ms = 5000);
+
+struct MessageBoxSeen {
+    HWND window;
+    std::string title, text;
+};
+// The next message box of the process; nothing when none shows within `ms`.
+std::optional<MessageBoxSeen> wait_message_box(DWORD process, int ms = 10000);
+// Clicks the box's button (IDOK, IDYES, IDNO, IDCANCEL) and waits until it closes.
+void answer(const MessageBoxSeen& box, int button);
+
+std::string window_text(HWND window);
+// The texts of the window's push buttons and check boxes, in Z order.
+std::vector<std::string> button_texts(HWND window);
+HWND find_child(HWND window, std::string_view text);
+// A menu command or a click, posted so a message box it opens cannot block us.
+void post_command(HWND window, int id);
+
+// Saves the window as it is on screen to the artefacts folder as BMP.
+void save_screenshot(HWND window, const std::string& name);
+
+}  // namespace e2e
