@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <windows.h>
@@ -449,6 +450,11 @@ void register_form_class() {
 }
 
 }  // namespace
+
+bool is_form_window(HWND window) {
+    wchar_t name[32] = {};
+    return GetClassNameW(window, name, 32) > 0 && std::wstring_view(name) == form_class_name;
+}
 
 Win32FormFactory::Win32FormFactory(const host::Screen& screen) : screen_(screen) { register_form_class(); }
 

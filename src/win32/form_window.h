@@ -3,10 +3,15 @@
 // bar, buttons, tooltips and timers.
 #include <memory>
 
+#include <windows.h>
+
 #include "host/form_peer.h"
 #include "host/screen.h"
 
 namespace tastrel::win32 {
+
+// True for the top-level window of one of the program's forms.
+bool is_form_window(HWND window);
 
 class Win32FormFactory : public host::FormFactory {
 public:

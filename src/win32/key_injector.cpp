@@ -1,0 +1,87 @@
+#include "win32/key_injector.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "keys/releases.h"
+
+namespace tastrel::win32 {
+namespace {
+
+INPUT keyboard_input(WORD vk, WORD scan, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = scan;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+// The records of a list of events, and how many records the events up to
+// each one take.
+struct Inputs {
+    std::vector<INPUT> records;
+    std::vector<std::size_t> through;
+};
+
+Inputs to_inputs(std::span<const keys::KeyEvent> events, HKL layout) {
+    Inputs inputs;
+    for (const keys::KeyEvent& event : events) {
+        const DWORD up = event.down ? 0 : KEYEVENTF_KEYUP;
+        if (event.kind == keys::KeyEvent::Kind::unicode) {
+            // Outside the Basic Multilingual Plane: its two UTF-16 surrogates.
+            if (event.ch < 0x10000) {
+                inputs.records.push_back(keyboard_input(0, static_cast<WORD>(event.ch), KEYEVENTF_UNICODE | up));
+            } else {
+                const char32_t offset = event.ch - 0x10000;
+                for (char32_t unit : {0xD800 + (offset >> 10), 0xDC00 + (offset & 0x3FF)})
+                    inputs.records.push_back(keyboard_input(0, static_cast<WORD>(unit), KEYEVENTF_UNICODE | up));
+            }
+        } else {
+            const auto scan = static_cast<WORD>(MapVirtualKeyExW(event.vk, MAPVK_VK_TO_VSC, layout));
+            const DWORD extended = event.extended ? KEYEVENTF_EXTENDEDKEY : 0;
+            inputs.records.push_back(keyboard_input(event.vk, scan, up | extended));
+        }
+        inputs.through.push_back(inputs.records.size());
+    }
+    return inputs;
+}
+
+UINT send_inputs(std::vector<INPUT>& records) {
+    if (records.empty()) return 0;
+    return SendInput(static_cast<UINT>(records.size()), records.data(), sizeof(INPUT));
+}
+
+std::vector<keys::ModifierKey> held_modifiers() {
+    std::vector<keys::ModifierKey> held;
+    for (const keys::ModifierKey& key : keys::physical_modifiers)
+        if (GetAsyncKeyState(key.vk) < 0) held.push_back(key);
+    return held;
+}
+
+}  // namespace
+
+SendInputInjector::SendInputInjector(HWND target)
+    : layout_(GetKeyboardLayout(GetWindowThreadProcessId(target, nullptr))) {}
+
+std::optional<keys::KeyStroke> SendInputInjector::key_for(char32_t ch) const {
+    if (ch > 0xFFFF) return std::nullopt;
+    return keys::stroke_from_key_scan(static_cast<std::uint16_t>(VkKeyScanExW(static_cast<WCHAR>(ch), layout_)));
+}
+
+SendResult SendInputInjector::send(std::span<const keys::KeyEvent> events) const {
+    std::vector<keys::KeyEvent> all = keys::release_held(held_modifiers());
+    all.insert(all.end(), events.begin(), events.end());
+    Inputs inputs = to_inputs(all, layout_);
+    SendResult result{inputs.records.size(), send_inputs(inputs.records)};
+    if (!result.complete()) {
+        // SendInput inserts a leading part; these events made it whole.
+        const auto sent = static_cast<std::size_t>(
+            std::upper_bound(inputs.through.begin(), inputs.through.end(), result.inserted) - inputs.through.begin());
+        Inputs releases = to_inputs(keys::release_left_down(all, sent), layout_);
+        send_inputs(releases.records);
+    }
+    return result;
+}
+
+}  // namespace tastrel::win32

@@ -1,0 +1,36 @@
+#pragma once
+// Types key events into the window that has the keyboard focus, resolving
+// characters with the keyboard layout of the window that receives them.
+#include <cstddef>
+#include <optional>
+#include <span>
+
+#include <windows.h>
+
+#include "keys/keyboard_layout.h"
+
+namespace tastrel::win32 {
+
+struct SendResult {
+    std::size_t asked = 0;     // input records in the one SendInput call
+    std::size_t inserted = 0;  // how many SendInput took; 0 when it was blocked
+    bool complete() const { return inserted == asked; }
+};
+
+class SendInputInjector : public keys::KeyboardLayout {
+public:
+    // The layout belongs to a thread: that of the thread that owns `target`.
+    explicit SendInputInjector(HWND target);
+
+    std::optional<keys::KeyStroke> key_for(char32_t ch) const override;
+
+    // Releases the modifiers the user holds, then sends the events in one
+    // SendInput call, so that no other input comes between them. When
+    // SendInput takes fewer, whatever that left down is released.
+    SendResult send(std::span<const keys::KeyEvent> events) const;
+
+private:
+    HKL layout_;
+};
+
+}  // namespace tastrel::win32
