@@ -1,6 +1,6 @@
 #pragma once
-// Events written the way the notes on key strings and test failures show
-// them: "C↓ S↓ 4A↓↑ S↑ C↑", "2E↓x 2E↑x", "U+00E9↓↑".
+// Events as short text, for test failures and logs: "C↓ S↓ 4A↓↑ S↑ C↑",
+// "2E↓x 2E↑x", "U+00E9↓↑".
 #include <span>
 #include <string>
 
