@@ -86,7 +86,7 @@ private:
         case '(': ++pos_; return open_group(at);
         case ')': ++pos_; return close_group(at);
         case '}': return ParseError{ParseErrorKind::unmatched_closer, at};
-        case '{': return brace(at);
+        case '{': return type_brace(at);
         case '~':
             ++pos_;
             type_key({vk_enter, false}, 1);
@@ -124,7 +124,7 @@ private:
         return std::nullopt;
     }
 
-    std::optional<ParseError> brace(std::size_t at) {
+    std::optional<ParseError> type_brace(std::size_t at) {
         const std::variant<Brace, ParseErrorKind> read = read_brace(text_, at);
         if (const ParseErrorKind* kind = std::get_if<ParseErrorKind>(&read)) return ParseError{*kind, at};
         const Brace& brace = std::get<Brace>(read);
