@@ -20,6 +20,10 @@ cleanup() {
 }
 trap cleanup EXIT
 prepare_wine "$PWD/build/wine"
+# One Wine server and one set of Wine's services for the whole run. Started by
+# a test instead, they would hold CTest's output pipe open for seconds.
+wineserver -p >/dev/null 2>&1 </dev/null
+wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
 
 # One CTest run over all rings, so one summary counts every test.
 cat > build/CTestTestfile.cmake <<'CTEST'
