@@ -2,6 +2,7 @@
 #include "host/app.h"
 #include "host/dialogs.h"
 #include "host/form_peer.h"
+#include "host/keystrokes.h"
 #include "host/screen.h"
 #include "host/storage.h"
 #include "host/window_system.h"
@@ -17,6 +18,7 @@ struct Services {
     AnsiCodec& codec;
     App& app;
     FormFactory& forms;
+    Keystrokes& keys;
 };
 
 }  // namespace tastrel::host

@@ -119,15 +119,14 @@ void MainForm::Mnu_About_Click() {
                                   "\nLightWave Modeler 5.0 / 5.5 / 5.6 用ﾎﾞﾀﾝﾊﾟﾚｯﾄとﾃﾝｷｰ");
 }
 
-void MainForm::Chk_Beep_Click() { state_.Beep_On = Chk_Beep.value() == 1 ? 1 : 0; }
-
-void MainForm::Command1_Click(int index) {
-    // Sending the button's key string to Modeler comes with the key-string engine.
-    if (state_.Edit_Mode == 1) Btn_Index = static_cast<std::int16_t>(index);
-}
-
-void MainForm::Timer1_Timer() {
-    // The pop-up watch hides the palette while Modeler shows a dialog.
+// Modeler has gone: say so, close the program as the close box would, and end
+// it. The watch stops first, so that no tick reports the same again while the
+// message is up. Cancel at the save question keeps the program running: it
+// must never lose changes.
+void MainForm::quit_without_modeler(std::string_view message) {
+    Timer1.set_enabled(false);
+    services_.dialogs.message_box(message);
+    if (unload()) services_.app.end_process();
 }
 
 void MainForm::Control_Click(int control) {

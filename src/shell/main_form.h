@@ -77,6 +77,7 @@ protected:
 
 private:
     PlacementContext placement();
+    void quit_without_modeler(std::string_view message);
     void capture_positions();
 
     host::Services& services_;

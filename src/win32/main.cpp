@@ -10,6 +10,7 @@
 #include "win32/app_services.h"
 #include "win32/file_store.h"
 #include "win32/form_window.h"
+#include "win32/keystrokes.h"
 #include "win32/message_box.h"
 #include "win32/screen_metrics.h"
 #include "win32/user32_windows.h"
@@ -47,7 +48,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Win32FileStore files;
     Win32App app;
     Win32FormFactory forms(screen);
-    tastrel::host::Services services{dialogs, windows, screen, files, codec, app, forms};
+    Win32Keystrokes keys;
+    tastrel::host::Services services{dialogs, windows, screen, files, codec, app, forms, keys};
 
     try {
         tastrel::Program program(services);

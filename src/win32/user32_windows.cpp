@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include "win32/message_pump.h"
 #include "win32/wide.h"
 #include "win32/window_handles.h"
 
@@ -15,13 +14,16 @@ constexpr ULONGLONG activation_timeout_ms = 500;
 constexpr DWORD activation_poll_ms = 2;
 
 // Another process's window comes to the front a little after
-// SetForegroundWindow returns; keys sent before that would go astray.
+// SetForegroundWindow returns; keys sent before that would go astray. Only
+// messages sent to this thread are handled meanwhile: a click or a timer tick
+// must not run in the middle of the handler that is waiting.
 bool wait_until_foreground(HWND target) {
     const ULONGLONG deadline = GetTickCount64() + activation_timeout_ms;
     while (GetForegroundWindow() != target) {
         if (GetTickCount64() >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, activation_poll_ms, QS_ALLINPUT);
-        pump_messages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, activation_poll_ms, QS_SENDMESSAGE);
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
     return true;
 }

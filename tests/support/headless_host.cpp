@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "host/twips.h"
+#include "keys/key_string.h"
+#include "support/keyboard_layouts.h"
+#include "support/settings_files.h"
 #include "shell/main_controls.h"
 
 namespace tastrel::test {
@@ -93,7 +96,8 @@ std::string FakeDesktop::window_text(WindowHandle window, int max_chars) {
 }
 
 WindowHandle FakeDesktop::last_active_popup(WindowHandle window) {
-    return exists(window) ? windows_.at(window).active_popup : host::no_window;
+    if (!exists(window) || failing_last_active_popup.count(window) != 0) return host::no_window;
+    return windows_.at(window).active_popup;
 }
 
 bool FakeDesktop::set_window_pos(WindowHandle handle, host::ZBand band, host::PixelRect rect, unsigned flags) {
@@ -113,8 +117,9 @@ std::optional<host::PixelPoint> FakeDesktop::normal_position(WindowHandle handle
 
 bool FakeDesktop::activate_app(std::string_view title) {
     activations.emplace_back(title);
+    if (before_activation) before_activation();
     WindowHandle target = find_window(title);
-    if (target == host::no_window) return false;
+    if (target == host::no_window || refusing_activation.count(target) != 0) return false;
     foreground = target;
     return true;
 }
@@ -165,10 +170,22 @@ void FakeFormPeer::set_timer(int control, int interval_ms, bool enabled) {
     if (!was_running || timer.interval != interval_ms) timer.due = desktop_.now_ms_ + interval_ms;
 }
 
+host::SendOutcome FakeKeystrokes::send_keys(std::string_view key_string) {
+    if (!keys::parse_key_string(key_string, us_layout()).ok()) return host::SendOutcome::invalid;
+    sent.push_back({std::string(key_string), desktop_.foreground});
+    return system_takes_part_only ? host::SendOutcome::incomplete : host::SendOutcome::sent;
+}
+
 HeadlessHost::HeadlessHost() = default;
 
 bool HeadlessHost::start() {
     return run([this] { program.start(); });
+}
+
+bool HeadlessHost::start_with(const std::vector<std::string>& lines, const char* modeler_title) {
+    if (*modeler_title != '\0') modeler = desktop.add_window(modeler_title);
+    files.files[settings_path()] = *codec->to_ansi(join_lines(lines));
+    return start();
 }
 
 const FakeFormPeer* HeadlessHost::main_peer() const {

@@ -2,6 +2,7 @@
 // The headless host: an in-memory desktop with Modeler's windows and the
 // program's own, scripted message boxes, in-memory files and a virtual clock.
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -78,7 +79,11 @@ public:
     FakeWindow& at(WindowHandle window) { return windows_.at(window); }
     bool exists(WindowHandle window) const { return windows_.count(window) != 0; }
 
-    std::set<WindowHandle> failing_set_window_pos, failing_placement;
+    std::set<WindowHandle> failing_set_window_pos, failing_placement, failing_last_active_popup;
+    // Windows that will not come to the front when activated.
+    std::set<WindowHandle> refusing_activation;
+    // Runs as an activation starts, as another program might meanwhile.
+    std::function<void()> before_activation;
     WindowHandle foreground{};
     std::vector<std::string> activations;
 
@@ -108,6 +113,23 @@ private:
     long long now_ms_ = 0;
 };
 
+// Keys typed: what, and which window was in front then.
+struct SentKeys {
+    std::string keys;
+    WindowHandle foreground;
+};
+
+class FakeKeystrokes : public host::Keystrokes {
+public:
+    explicit FakeKeystrokes(FakeDesktop& desktop) : desktop_(desktop) {}
+    host::SendOutcome send_keys(std::string_view key_string) override;
+    std::vector<SentKeys> sent;
+    bool system_takes_part_only = false;
+
+private:
+    FakeDesktop& desktop_;
+};
+
 // The code page of the settings file: CP932 through iconv natively, the
 // system's ANSI code page on Windows.
 std::unique_ptr<host::AnsiCodec> make_test_codec();
@@ -120,12 +142,16 @@ struct HeadlessHost {
     MemoryFiles files;
     FakeApp app;
     std::unique_ptr<host::AnsiCodec> codec = make_test_codec();
-    host::Services services{dialogs, desktop, desktop, files, *codec, app, desktop};
+    FakeKeystrokes keys{desktop};
+    host::Services services{dialogs, desktop, desktop, files, *codec, app, desktop, keys};
     Program program{services};
 
     std::string settings_path() const { return app.folder + "\\lw_m_data_01.txt"; }
     // Starts the program; false when it ended during start-up.
     bool start();
+    // Starts it beside a Modeler window (none for an empty title) with this settings file.
+    bool start_with(const std::vector<std::string>& lines, const char* modeler_title = "LightWave Modeler 5.6");
+    WindowHandle modeler{};
     // Runs a handler; false when it ended the program.
     template <class F>
     bool run(F&& handler) {

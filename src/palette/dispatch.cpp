@@ -1,0 +1,44 @@
+// The palette: a click brings Modeler to the front and types the button's key string.
+#include "core/utf8.h"
+#include "modeler/modeler_window.h"
+#include "settings/settings_file.h"
+#include "shell/main_form.h"
+
+namespace tastrel {
+
+void MainForm::Command1_Click(int index) {
+    if (Get_Modeler_Hwnd(services_.windows) == host::no_window)
+        return quit_without_modeler(modeler_not_started_message);
+    Modeler_Title = Modeler_Title_Of(services_.windows, Get_Modeler_Hwnd(services_.windows));
+    if (state_.Edit_Mode == 1) {
+        Btn_Index = static_cast<std::int16_t>(index);
+        return;
+    }
+
+    std::string& keys = state_.Btn_Cmd[static_cast<std::size_t>(index)];
+    keys = from_file_form(keys);
+    // Keys go to Modeler only: when it does not come to the front, nothing is typed.
+    if (!services_.windows.activate_app(Modeler_Title)) {
+        if (Get_Modeler_Hwnd(services_.windows) == host::no_window)
+            quit_without_modeler(modeler_not_started_message);
+        return;
+    }
+    switch (services_.keys.send_keys(keys)) {
+    case host::SendOutcome::sent: break;
+    case host::SendOutcome::invalid:
+        services_.dialogs.message_box("ﾎﾞﾀﾝ" + std::to_string(index + 1) + "「" +
+                                      state_.Btn_Name[static_cast<std::size_t>(index)] + "」のｷｰ設定「" + keys +
+                                      "」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。");
+        return;
+    case host::SendOutcome::incomplete:
+        services_.dialogs.message_box(
+            "ｷｰの送信がｼｽﾃﾑに止められました。LightWave3Dﾓﾃﾞﾗｰが管理者として実行されていないか確認してください。");
+        return;
+    }
+    if (state_.Popup_Hide == "1") Timer1.set_enabled(true);
+    if (state_.Beep_On == 1) services_.app.beep();
+}
+
+void MainForm::Chk_Beep_Click() { state_.Beep_On = Chk_Beep.value() == 1 ? 1 : 0; }
+
+}  // namespace tastrel
