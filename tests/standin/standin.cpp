@@ -15,8 +15,9 @@
 //
 // Log line: <ms since start> <MSG> vk=<hex2> sc=<hex2> ext=<0|1>
 //           mods=<C, S, A as held, in that order, or -> target=<window>
-//           char=<U+XXXX or ->
+//           char=<U+XXXX or -> qpc=<QueryPerformanceCounter at receipt>
 // vk is 00 on CHAR/SYSCHAR lines: those messages carry a character, not a key.
+// qpc is one clock for every process, so a benchmark can compare it with its own.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -131,6 +132,8 @@ std::string TargetName(const StandIn& state, HWND window) {
 void LogKeyMessage(const StandIn& state, const MSG& msg) {
   const char* name = KeyMessageName(msg.message);
   if (!name || !state.log) return;
+  LARGE_INTEGER received{};
+  QueryPerformanceCounter(&received);
   const bool isChar = msg.message == WM_CHAR || msg.message == WM_SYSCHAR;
   std::string mods;
   if (GetKeyState(VK_CONTROL) < 0) mods += 'C';
@@ -143,11 +146,12 @@ void LogKeyMessage(const StandIn& state, const MSG& msg) {
   constexpr int kLineSize = 200;
   char line[kLineSize];
   const int length = std::snprintf(
-      line, kLineSize, "%llu %s vk=%02X sc=%02X ext=%u mods=%s target=%s char=%s\n",
+      line, kLineSize, "%llu %s vk=%02X sc=%02X ext=%u mods=%s target=%s char=%s qpc=%lld\n",
       static_cast<unsigned long long>(GetTickCount64() - state.startTicks), name,
       isChar ? 0u : static_cast<unsigned>(msg.wParam & 0xFF),
       static_cast<unsigned>((msg.lParam >> 16) & 0xFF), static_cast<unsigned>((msg.lParam >> 24) & 1),
-      mods.c_str(), TargetName(state, msg.hwnd).c_str(), character);
+      mods.c_str(), TargetName(state, msg.hwnd).c_str(), character,
+      static_cast<long long>(received.QuadPart));
   if (length <= 0) return;
   // Always at the end, in case the test truncated the file itself; WriteFile
   // has no buffer of ours, so a reader sees the line at once.

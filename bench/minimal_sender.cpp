@@ -1,0 +1,69 @@
+#include "minimal_sender.h"
+
+#include "win32/handles.h"
+
+namespace {
+
+constexpr wchar_t window_class[] = L"TastrelBenchMinimalSender";
+
+void type_u_into_modeler() {
+    const HWND modeler = FindWindowA(nullptr, "LightWave Modeler 5.6");
+    if (modeler == nullptr) return;
+    SetForegroundWindow(modeler);
+    INPUT keys[2]{};
+    keys[0].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = 'U';
+    keys[1] = keys[0];
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) type_u_into_modeler();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+MinimalSender::MinimalSender() {
+    const tastrel::win32::UniqueHandle ready(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    thread_ = std::thread([this, event = ready.get()] { run(event); });
+    WaitForSingleObject(ready.get(), INFINITE);
+}
+
+MinimalSender::~MinimalSender() {
+    if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
+    thread_.join();
+}
+
+void MinimalSender::run(HANDLE ready) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof description;
+    description.lpfnWndProc = window_procedure;
+    description.hInstance = instance;
+    description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    description.lpszClassName = window_class;
+    RegisterClassExW(&description);
+    window_ = CreateWindowExW(0, window_class, L"Minimal sender", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 100, 240,
+                              120, nullptr, nullptr, instance, nullptr);
+    if (window_ != nullptr)
+        button_ = CreateWindowExW(0, L"Button", L"u", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 30, window_,
+                                  nullptr, instance, nullptr);
+    SetEvent(ready);
+    if (window_ == nullptr) return;
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
