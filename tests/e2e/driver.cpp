@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace e2e {
@@ -143,10 +144,47 @@ bool Process::exited_within(int ms) const {
     return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, static_cast<DWORD>(ms)) == WAIT_OBJECT_0;
 }
 
-StandIn::StandIn()
-    : log_(windows_path(E2E_WORK_DIR) + L"\\standin-keys.log"),
-      process_(windows_path(STANDIN_EXE), L"--log \"" + log_ + L"\"", windows_path(E2E_WORK_DIR)),
-      window_(wait_window(process_.id(), L"LightWave Modeler 5.6")) {}
+void Process::wait_until_idle() const {
+    if (info_.hProcess != nullptr) WaitForInputIdle(info_.hProcess, 10000);
+}
+
+StandIn::StandIn(std::string_view version)
+    : log_(windows_path(E2E_WORK_DIR) + L"\\standin-" + wide(version) + L".log"),
+      process_(windows_path(STANDIN_EXE), L"--version " + wide(version) + L" --log \"" + log_ + L"\"",
+               windows_path(E2E_WORK_DIR)),
+      window_(wait_window(process_.id(), L"LightWave Modeler " + wide(version))) {}
+
+// Lines such as "12 KEYDOWN vk=55 sc=16 ext=0 mods=- target=main char=-".
+std::vector<LoggedKey> StandIn::keys() const {
+    std::vector<LoggedKey> keys;
+    std::ifstream log{std::filesystem::path(log_)};
+    for (std::string line; std::getline(log, line);) {
+        std::istringstream fields(line);
+        std::string ms, field;
+        LoggedKey key;
+        fields >> ms >> key.message;
+        while (fields >> field) {
+            const std::size_t equals = field.find('=');
+            const std::string name = field.substr(0, equals), value = field.substr(equals + 1);
+            if (name == "vk") key.vk = static_cast<unsigned>(std::stoul(value, nullptr, 16));
+            if (name == "mods") key.mods = value == "-" ? "" : value;
+            if (name == "target") key.target = value;
+            if (name == "char" && value != "-") key.ch = static_cast<char32_t>(std::stoul(value.substr(2), nullptr, 16));
+        }
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+void StandIn::clear_keys() const {
+    SendMessageTimeoutW(window_, WM_APP + 3, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+}
+
+void StandIn::open_dialog(int edit_fields, bool label_first) const {
+    PostMessageW(window_, WM_APP + 1, static_cast<WPARAM>(edit_fields), label_first ? 1 : 0);
+}
+
+void StandIn::close_dialog() const { PostMessageW(window_, WM_APP + 2, 0, 0); }
 
 HWND wait_window(DWORD process, std::wstring_view title, int ms) {
     return poll(ms, [&] { return find_top_level(process, title, {}); });
@@ -192,6 +230,13 @@ HWND find_child(HWND window, std::string_view text) {
 }
 
 void post_command(HWND window, int id) { PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+void click(HWND button) {
+    const HWND window = GetAncestor(button, GA_ROOT);
+    SetForegroundWindow(window);
+    wait_until([&] { return GetForegroundWindow() == window; }, 2000);
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
 
 void save_screenshot(HWND window, const std::string& name) {
     RECT rect{};

@@ -41,17 +41,31 @@ public:
     Process& operator=(const Process&) = delete;
     DWORD id() const { return info_.dwProcessId; }
     bool exited_within(int ms) const;
+    // Until start-up is over and the program waits for input.
+    void wait_until_idle() const;
 
 private:
     PROCESS_INFORMATION info_{};
 };
 
-// The stand-in for Modeler, with its key log.
+// One key message the stand-in logged: "KEYDOWN", vk 0x55, mods "S", target "main".
+struct LoggedKey {
+    std::string message;
+    unsigned vk = 0;
+    std::string mods, target;
+    char32_t ch = 0;
+};
+
+// The stand-in for Modeler, with its key log and its "Numeric" dialog.
 class StandIn {
 public:
-    StandIn();
+    explicit StandIn(std::string_view version = "5.6");
     HWND window() const { return window_; }
     DWORD id() const { return process_.id(); }
+    std::vector<LoggedKey> keys() const;
+    void clear_keys() const;
+    void open_dialog(int edit_fields, bool label_first = false) const;
+    void close_dialog() const;
 
 private:
     std::wstring log_;
@@ -88,8 +102,11 @@ std::string window_text(HWND window);
 // The texts of the window's push buttons and check boxes, in Z order.
 std::vector<std::string> button_texts(HWND window);
 HWND find_child(HWND window, std::string_view text);
-// A menu command or a click, posted so a message box it opens cannot block us.
+// A menu command, posted so a message box it opens cannot block us.
 void post_command(HWND window, int id);
+// Clicks a button as a user does: its window comes to the front first, as a
+// mouse click brings it, then the click is posted.
+void click(HWND button);
 
 // Saves the window as it is on screen to the artefacts folder as BMP.
 void save_screenshot(HWND window, const std::string& name);

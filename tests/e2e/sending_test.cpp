@@ -1,0 +1,117 @@
+// Palette clicks typing into the stand-in, and the pop-up watch, under Wine.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "settings/defaults.h"
+
+namespace {
+
+using namespace e2e;
+
+// The built-in assignments, the keypad open at start so that start-up never
+// looks for Modeler, the pop-up watch as given.
+std::vector<std::string> default_file(const char* popup_hide = "0") {
+    std::vector<std::string> lines{"lw_modeler_setting_01", "1"};
+    for (const auto& slot : tastrel::default_assignments())
+        lines.push_back(std::string(slot.cmd_line) + "," + std::string(slot.name_line));
+    for (const char* line : {"Pos_X5280", "Pos_Y1500", "TPos_X3000", "TPos_Y1200"}) lines.emplace_back(line);
+    for (const char* line : {popup_hide, "0", "1", "end"}) lines.emplace_back(line);
+    return lines;
+}
+
+struct Running {
+    explicit Running(std::string_view name, const char* popup_hide = "0") : sandbox(name) {
+        sandbox.write_settings(default_file(popup_hide));
+        program.emplace(sandbox.exe(), L"", sandbox.folder());
+        palette = wait_form(program->id(), L"Tastrel");
+        program->wait_until_idle();
+    }
+    ~Running() {
+        if (palette != nullptr && IsWindow(palette)) {
+            PostMessageW(palette, WM_CLOSE, 0, 0);
+            if (auto box = wait_message_box(program->id(), 1500)) answer(*box, IDNO);
+            program->exited_within(5000);
+        }
+    }
+    Sandbox sandbox;
+    std::optional<Process> program;
+    HWND palette = nullptr;
+};
+
+bool is_modelers_window(const LoggedKey& key) { return key.target == "main" || key.target == "main-edit"; }
+
+TEST(Palette, DefaultButtonsTypeTheirKeysIntoModeler) {
+    StandIn modeler;
+    Running run("send-defaults");
+    ASSERT_TRUE(run.palette);
+    const struct {
+        const char* caption;
+        char32_t typed;        // the character Modeler receives, 0 for none
+        unsigned vk;           // a key that must go down
+        const char* mods;      // held while it went down
+    } cases[] = {
+        {"UNDO", U'u', 0x55, ""},        {"REDO", U'U', 0x55, "S"},       {"Zoom Out", U',', 0xBC, ""},
+        {"Set Value", 0x16, 0x56, "CS"},  {"ESC", 0x1B, 0x1B, ""},         {"Unhide All", U'\\', 0xDC, ""},
+        {"Magnet Tool", U':', 0xBA, "S"},
+    };
+    for (const auto& c : cases) {
+        modeler.clear_keys();
+        const HWND button = find_child(run.palette, c.caption);
+        ASSERT_TRUE(button) << c.caption;
+        click(button);
+        ASSERT_TRUE(wait_until([&] {
+            for (const LoggedKey& key : modeler.keys())
+                if (key.message == "KEYUP" && key.vk == c.vk) return true;
+            return false;
+        })) << c.caption << ": no key up for " << c.vk << "; message: "
+            << [&] { const auto box = wait_message_box(run.program->id(), 0); return box ? box->text : "none"; }()
+;
+        const std::vector<LoggedKey> keys = modeler.keys();
+        bool went_down = false, typed = c.typed == 0;
+        for (const LoggedKey& key : keys) {
+            EXPECT_TRUE(is_modelers_window(key)) << c.caption << " reached " << key.target;
+            went_down |= key.message == "KEYDOWN" && key.vk == c.vk && key.mods == c.mods;
+            typed |= key.message == "CHAR" && key.ch == c.typed;
+        }
+        EXPECT_TRUE(went_down) << c.caption;
+        EXPECT_TRUE(typed) << c.caption;
+    }
+}
+
+TEST(Palette, WithTwoVersionsRunningVersion55GetsTheKeys) {
+    StandIn newer("5.6");
+    StandIn older("5.5");
+    Running run("send-two-versions");
+    ASSERT_TRUE(run.palette);
+    click(find_child(run.palette, "UNDO"));
+    EXPECT_TRUE(wait_until([&] { return !older.keys().empty(); }));
+    Sleep(200);
+    EXPECT_TRUE(newer.keys().empty());
+}
+
+TEST(Palette, WithoutModelerAClickSaysSoTwiceAndEnds) {
+    Running run("send-no-modeler");
+    ASSERT_TRUE(run.palette);
+    click(find_child(run.palette, "UNDO"));
+    for (int i = 0; i < 2; ++i) {
+        const auto box = wait_message_box(run.program->id());
+        ASSERT_TRUE(box) << i;
+        EXPECT_EQ(box->text, "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。");
+        answer(*box, IDOK);
+    }
+    EXPECT_TRUE(run.program->exited_within(5000));
+}
+
+TEST(PopupWatch, ThePaletteStepsAsideWhileModelersDialogIsOpen) {
+    StandIn modeler;
+    Running run("watch", "1");
+    ASSERT_TRUE(run.palette);
+    ASSERT_TRUE(IsWindowVisible(run.palette));
+    modeler.open_dialog(2);
+    EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(run.palette); }, 2000));
+    modeler.close_dialog();
+    EXPECT_TRUE(wait_until([&] { return IsWindowVisible(run.palette) != FALSE; }, 2000));
+    EXPECT_NE(GetForegroundWindow(), run.palette) << "showing the palette takes no focus from Modeler";
+}
+
+}  // namespace
