@@ -1,7 +1,8 @@
 // Click-to-key latency: from a click posted to a palette button to the first
 // key message the stand-in receives for it, for Tastrel's button 1 (key
-// string "u") and for a minimal sender that types the same key. Both are
-// timed on QueryPerformanceCounter, which is one clock for every process.
+// string "u") and for two minimal senders that type the same key, one at once
+// and one when the stand-in is in front. All are timed on
+// QueryPerformanceCounter, which is one clock for every process.
 //
 //   click_latency.exe [clicks per sender, default 200]
 #include <cstdio>
@@ -71,11 +72,11 @@ struct Sender {
     int not_in_front = 0;  // clicks skipped because the window would not come to the front
 };
 
-// One click; false when its key did not arrive.
-bool click_once(Sender& sender, const KeyLog& log) {
+// One click, counted in the sender's figures.
+void click_once(Sender& sender, const KeyLog& log) {
     if (!bring_to_front(sender.window)) {
         ++sender.not_in_front;
-        return false;
+        return;
     }
     const std::uint64_t offset = log.size();
     const long long clicked = now_qpc();
@@ -84,25 +85,27 @@ bool click_once(Sender& sender, const KeyLog& log) {
     e2e::wait_until([&] { return (arrived = log.find(offset, "KEYDOWN", vk_u)).has_value(); }, arrival_limit_ms);
     if (!arrived) {
         ++sender.lost;
-        return false;
+        return;
     }
     sender.latencies_ms.push_back(qpc_to_ms(*arrived - clicked));
     // The key-up too, so it cannot be taken for the next click's.
     e2e::wait_until([&] { return log.find(offset, "KEYUP", vk_u).has_value(); }, arrival_limit_ms);
-    return true;
 }
 
 void print_row(const Sender& sender) {
     const LatencySummary figures = summarize(sender.latencies_ms);
-    std::printf("%-9s %5zu %8.2f %8.2f %8.2f %6d %6d\n", sender.name, figures.count, figures.p50, figures.p95,
+    std::printf("%-9s %5zu %8.2f %8.2f %8.2f %6d %8d\n", sender.name, figures.count, figures.p50, figures.p95,
                 figures.max, sender.lost, sender.not_in_front);
 }
 
-void print_ratio(const char* what, double tastrel, double minimal) {
-    if (minimal > 0)
-        std::printf("Tastrel / minimal %s: %.2f\n", what, tastrel / minimal);
-    else
-        std::printf("Tastrel / minimal %s: no figure\n", what);
+void print_ratios(const Sender& tastrel, const Sender& other) {
+    const LatencySummary mine = summarize(tastrel.latencies_ms), theirs = summarize(other.latencies_ms);
+    if (theirs.count == 0) {
+        std::printf("Tastrel / %s: no figure, no key of the %s sender arrived\n", other.name, other.name);
+        return;
+    }
+    std::printf("Tastrel / %s: p50 %.2f, p95 %.2f (the %s sender's from %zu arrivals)\n", other.name,
+                mine.p50 / theirs.p50, mine.p95 / theirs.p95, other.name, theirs.count);
 }
 
 }  // namespace
@@ -125,41 +128,32 @@ int main(int argc, char** argv) {
         std::printf("no palette%s%s\n", box ? "; message box: " : "", box ? box->text.c_str() : "");
         return 1;
     }
-    const MinimalSender minimal;
+    const MinimalSender minimal(MinimalSender::Activation::no_wait);
+    const MinimalSender waiting(MinimalSender::Activation::wait_until_in_front);
     Sender senders[] = {{"Tastrel", palette, e2e::find_child(palette, "B0"), {}, 0, 0},
-                        {"minimal", minimal.window(), minimal.button(), {}, 0, 0}};
-    if (senders[0].button == nullptr || senders[1].button == nullptr) {
-        std::printf("a button to click is missing\n");
+                        {"minimal", minimal.window(), minimal.button(), {}, 0, 0},
+                        {"waiting", waiting.window(), waiting.button(), {}, 0, 0}};
+    for (const Sender& sender : senders) {
+        if (sender.button != nullptr) continue;
+        std::printf("%s: no button to click\n", sender.name);
         return 1;
     }
     const KeyLog log(log_path);
 
-    // Warm-up clicks are not counted; a Tastrel that types nothing is left out.
-    bool tastrel_types = false;
-    for (int i = 0; i < warm_up_clicks; ++i) {
-        tastrel_types = click_once(senders[0], log) || tastrel_types;
-        click_once(senders[1], log);
-    }
-    if (!tastrel_types)
-        std::printf("Tastrel typed nothing on %d warm-up clicks: the minimal sender alone\n", warm_up_clicks);
+    // Warm-up clicks are not counted.
+    for (int i = 0; i < warm_up_clicks; ++i)
+        for (Sender& sender : senders) click_once(sender, log);
     for (Sender& sender : senders) sender = {sender.name, sender.window, sender.button, {}, 0, 0};
+    // Taking turns, so all meet the same load on the machine.
+    for (int i = 0; i < clicks; ++i)
+        for (Sender& sender : senders) click_once(sender, log);
 
-    // Taking turns, so both meet the same load on the machine.
-    for (int i = 0; i < clicks; ++i) {
-        if (tastrel_types) click_once(senders[0], log);
-        click_once(senders[1], log);
-    }
-
-    std::printf("click-to-key latency in ms: posted BM_CLICK to the stand-in's KEYDOWN vk=55, %d clicks each\n",
+    std::printf("click-to-key latency in ms, posted BM_CLICK to the stand-in's KEYDOWN vk=55, %d clicks each\n",
                 clicks);
-    std::printf("%-9s %5s %8s %8s %8s %6s %6s\n", "sender", "n", "p50", "p95", "max", "lost", "unfront");
-    if (tastrel_types) print_row(senders[0]);
-    print_row(senders[1]);
-    if (tastrel_types) {
-        const LatencySummary tastrel = summarize(senders[0].latencies_ms);
-        const LatencySummary plain = summarize(senders[1].latencies_ms);
-        print_ratio("p50", tastrel.p50, plain.p50);
-        print_ratio("p95", tastrel.p95, plain.p95);
-    }
+    std::printf("minimal: SendInput straight after SetForegroundWindow; waiting: once the stand-in is in front\n");
+    std::printf("%-9s %5s %8s %8s %8s %6s %8s\n", "sender", "n", "p50", "p95", "max", "lost", "unfront");
+    for (const Sender& sender : senders) print_row(sender);
+    print_ratios(senders[0], senders[1]);
+    print_ratios(senders[0], senders[2]);
     return 0;
 }

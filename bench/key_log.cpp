@@ -46,7 +46,8 @@ std::optional<long long> KeyLog::find(std::uint64_t offset, std::string_view mes
     std::snprintf(wanted, sizeof wanted, " %.*s vk=%02X ", static_cast<int>(message.size()), message.data(), vk);
     const std::string text = read_from(offset);
     // Whole lines only: the stand-in may be half-way through writing the last.
-    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    for (std::size_t start = 0, end = text.find('\n'); end != std::string::npos;
+         start = end + 1, end = text.find('\n', start)) {
         const std::string_view line(text.data() + start, end - start);
         const std::size_t field = line.find(" qpc=");
         if (line.find(wanted) == std::string_view::npos || field == std::string_view::npos) continue;
