@@ -72,7 +72,7 @@ void MinimalSender::run(HANDLE ready) {
     description.cbSize = sizeof description;
     description.lpfnWndProc = window_procedure;
     description.hInstance = instance;
-    description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    description.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     description.lpszClassName = window_class;
     RegisterClassExW(&description);  // fails harmlessly for the second sender
     const bool waits = activation_ == Activation::wait_until_in_front;
