@@ -7,9 +7,9 @@
 namespace tastrel {
 
 void MainForm::Command1_Click(int index) {
-    if (Get_Modeler_Hwnd(services_.windows) == host::no_window)
-        return quit_without_modeler(modeler_not_started_message);
-    Modeler_Title = Modeler_Title_Of(services_.windows, Get_Modeler_Hwnd(services_.windows));
+    const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
+    if (modeler == host::no_window) return quit_without_modeler(modeler_not_started_message);
+    Modeler_Title = Modeler_Title_Of(services_.windows, modeler);
     if (state_.Edit_Mode == 1) {
         Btn_Index = static_cast<std::int16_t>(index);
         return;
