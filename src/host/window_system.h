@@ -2,6 +2,7 @@
 // The user32 window functions the program calls on any window, its own or
 // Modeler's, over opaque handles.
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,12 @@ inline constexpr unsigned swp_noactivate_showwindow = 0x50;
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
-    // FindWindowA with no class name: the top-level window whose whole title is `title`.
-    virtual WindowHandle find_window(std::string_view title) = 0;
+    // FindWindowA with no class name for each title in turn, in one pass over
+    // the windows: the top-level window whose whole title is the first of
+    // `titles` that names any, compared as FindWindowA does (not
+    // case-sensitive); of several with that title, the first in Z order.
+    virtual WindowHandle find_first_window(std::span<const std::string_view> titles) = 0;
+    WindowHandle find_window(std::string_view title) { return find_first_window({&title, 1}); }
     // GetWindowTextA with a count of at most `max_chars`.
     virtual std::string window_text(WindowHandle window, int max_chars) = 0;
     // GetLastActivePopup: the window itself when it has no active pop-up, 0 on failure.

@@ -2,12 +2,12 @@
 
 namespace tastrel {
 
+// One pass over the desktop instead of one per title: a search that finds
+// nothing walks every window, and this runs at every click and watch tick.
 host::WindowHandle Get_Modeler_Hwnd(host::WindowSystem& windows) {
-    for (const char* title : {"LightWave Modeler 5.0", "LightWave Modeler 5.5", "LightWave Modeler 5.6"}) {
-        host::WindowHandle found = windows.find_window(title);
-        if (found != host::no_window) return found;
-    }
-    return host::no_window;
+    static constexpr std::string_view titles[] = {"LightWave Modeler 5.0", "LightWave Modeler 5.5",
+                                                  "LightWave Modeler 5.6"};
+    return windows.find_first_window(titles);
 }
 
 std::string Modeler_Title_Of(host::WindowSystem& windows, host::WindowHandle modeler) {

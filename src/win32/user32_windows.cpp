@@ -1,6 +1,8 @@
 #include "win32/user32_windows.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include <windows.h>
 
@@ -30,10 +32,37 @@ bool wait_until_foreground(HWND target) {
 
 }  // namespace
 
-host::WindowHandle User32Windows::find_window(std::string_view title) {
-    const std::optional<std::string> ansi = codec_.to_ansi(title);
-    if (!ansi) return host::no_window;  // no ANSI title can match it
-    return to_handle(FindWindowA(nullptr, ansi->c_str()));
+namespace {
+
+struct TitleSearch {
+    std::vector<std::wstring> titles;
+    std::size_t best = SIZE_MAX;  // index of the best title found so far
+    HWND found = nullptr;
+};
+
+// InternalGetWindowText sends no message, as FindWindow does not: a window of
+// a thread that is not pumping cannot stall the search.
+BOOL CALLBACK match_title(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<TitleSearch*>(context);
+    wchar_t text[256] = {};
+    if (InternalGetWindowText(window, text, 256) <= 0) return TRUE;
+    for (std::size_t i = 0; i < search.best && i < search.titles.size(); ++i) {
+        if (lstrcmpiW(text, search.titles[i].c_str()) == 0) {
+            search.best = i;
+            search.found = window;
+            break;
+        }
+    }
+    return search.best == 0 ? FALSE : TRUE;  // nothing beats the first title
+}
+
+}  // namespace
+
+host::WindowHandle User32Windows::find_first_window(std::span<const std::string_view> titles) {
+    TitleSearch search;
+    for (std::string_view title : titles) search.titles.push_back(widen(title));
+    EnumWindows(match_title, reinterpret_cast<LPARAM>(&search));
+    return to_handle(search.found);
 }
 
 std::string User32Windows::window_text(host::WindowHandle window, int max_chars) {

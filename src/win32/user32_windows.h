@@ -10,7 +10,7 @@ class User32Windows : public host::WindowSystem {
 public:
     explicit User32Windows(const host::AnsiCodec& codec) : codec_(codec) {}
 
-    host::WindowHandle find_window(std::string_view title) override;
+    host::WindowHandle find_first_window(std::span<const std::string_view> titles) override;
     std::string window_text(host::WindowHandle window, int max_chars) override;
     host::WindowHandle last_active_popup(host::WindowHandle window) override;
     bool set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;

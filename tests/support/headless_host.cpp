@@ -1,6 +1,7 @@
 #include "support/headless_host.h"
 
 #include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
 
 #include "host/twips.h"
@@ -81,11 +82,22 @@ void FakeDesktop::advance(int ms) {
     now_ms_ = end;
 }
 
-WindowHandle FakeDesktop::find_window(std::string_view title) {
-    for (WindowHandle handle : z_order_) {
-        const FakeWindow& window = windows_.at(handle);
-        if (window.parent == host::no_window && window.title == title) return handle;
-    }
+namespace {
+
+bool same_title(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+WindowHandle FakeDesktop::find_first_window(std::span<const std::string_view> titles) {
+    for (std::string_view title : titles)
+        for (WindowHandle handle : z_order_) {
+            const FakeWindow& window = windows_.at(handle);
+            if (window.parent == host::no_window && same_title(window.title, title)) return handle;
+        }
     return host::no_window;
 }
 

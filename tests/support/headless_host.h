@@ -90,7 +90,7 @@ public:
     // Runs the timers of the program's windows for `ms` of virtual time.
     void advance(int ms);
 
-    WindowHandle find_window(std::string_view title) override;
+    WindowHandle find_first_window(std::span<const std::string_view> titles) override;
     std::string window_text(WindowHandle window, int max_chars) override;
     WindowHandle last_active_popup(WindowHandle window) override;
     bool set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;

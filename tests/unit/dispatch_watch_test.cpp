@@ -24,6 +24,7 @@ Lines file_with(const std::string& keys, const char* popup_hide = "0") {
 }
 
 TEST(ModelerSearch, TheFirstOfTheThreeTitlesWinsAndOnlyWholeTitlesMatch) {
+    // Titles compare as FindWindowA compares them: whole, not case-sensitive.
     const struct {
         std::vector<const char*> running;
         const char* expected;  // nullptr: not found
@@ -31,7 +32,8 @@ TEST(ModelerSearch, TheFirstOfTheThreeTitlesWinsAndOnlyWholeTitlesMatch) {
         {{"LightWave Modeler 5.6", "LightWave Modeler 5.5"}, "LightWave Modeler 5.5"},
         {{"LightWave Modeler 5.6", "LightWave Modeler 5.0"}, "LightWave Modeler 5.0"},
         {{"LightWave Modeler 5.6"}, "LightWave Modeler 5.6"},
-        {{"LightWave Modeler 5.6 - untitled", "lightwave modeler 5.6"}, nullptr},
+        {{"LightWave Modeler 5.6 - untitled", "LightWave Modeler 5."}, nullptr},
+        {{"LIGHTWAVE MODELER 5.5", "LightWave Modeler 5.6"}, "LIGHTWAVE MODELER 5.5"},
     };
     for (const auto& c : cases) {
         HeadlessHost h;

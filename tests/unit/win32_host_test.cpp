@@ -217,6 +217,22 @@ TEST(Win32Windows, FindsAndReadsWindowsByTheirAnsiTitles) {
     EXPECT_EQ(windows.find_window("\xF0\x9F\x98\x80"), host::no_window);  // no ANSI form to look for
 }
 
+TEST(Win32Windows, FindsTheFirstOfSeveralTitlesInOnePassAsFindWindowDoes) {
+    const SystemAnsiCodec codec;
+    User32Windows windows(codec);
+    const UniqueWindow older = make_window(unique("Modeler Old"));
+    const UniqueWindow newer = make_window(unique("Modeler New"));
+    if (!older || !newer) GTEST_SKIP() << "no window can be created here";
+    const std::string absent = unique("Modeler Absent"), old_title = unique("MODELER OLD"),
+                      new_title = unique("Modeler New");
+    const std::string_view in_order[] = {absent, old_title, new_title};
+    EXPECT_EQ(windows.find_first_window(in_order), to_handle(older.get())) << "earlier title, any letter case";
+    const std::string_view reversed[] = {new_title, old_title};
+    EXPECT_EQ(windows.find_first_window(reversed), to_handle(newer.get()));
+    const std::string_view none[] = {absent, unique("Modeler")};
+    EXPECT_EQ(windows.find_first_window(none), host::no_window) << "whole titles only";
+}
+
 TEST(Win32Windows, PlacesWindowsAndReadsTheirNormalPosition) {
     const SystemAnsiCodec codec;
     User32Windows windows(codec);
