@@ -13,17 +13,7 @@ for preset in linux linux-asan fuzz mingw; do
   cmake --build --preset "$preset"
 done
 
-start_virtual_display
-cleanup() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
-  stop_virtual_display
-}
-trap cleanup EXIT
-prepare_wine "$PWD/build/wine"
-# One Wine server and one set of Wine's services for the whole run. Started by
-# a test instead, they would hold CTest's output pipe open for seconds.
-wineserver -p >/dev/null 2>&1 </dev/null
-wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+start_wine_session "$PWD/build/wine"
 
 # One CTest run over all rings, so one summary counts every test.
 cat > build/CTestTestfile.cmake <<'CTEST'

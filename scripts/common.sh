@@ -67,3 +67,15 @@ prepare_wine() {
     wineserver -w
   fi
 }
+
+# A virtual display and a warm Wine session in the given prefix, both ended
+# when the calling script exits. One persistent Wine server and one set of
+# Wine's services serve every program the script starts: started by a program
+# under a pipe instead, they would hold that pipe open for seconds.
+start_wine_session() {
+  start_virtual_display
+  trap '[ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null; stop_virtual_display' EXIT
+  prepare_wine "$1"
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+}
