@@ -2,7 +2,6 @@
 // switches and the windows' places.
 #include "core/utf8.h"
 #include "core/vb_number.h"
-#include "settings/defaults.h"
 #include "shell/main_form.h"
 
 namespace tastrel {
@@ -36,10 +35,7 @@ void MainForm::Apply_Setting_Data() {
     Chk_Tenkey.set_value(switch_value(state_.Tenkey_Start));
 
     if (switch_value(state_.First_Start) == 1) {
-        const host::TwipsRect palette = window().bounds();
-        const host::TwipsRect keypad = keypad_.window().bounds();
-        put_default_positions(state_, {services_.screen.width_twips(), services_.screen.height_twips(),
-                                       palette.width, palette.height, keypad.width, keypad.height});
+        put_centred_layout();
         state_.First_Start = "0";
     }
 

@@ -18,14 +18,18 @@ void MainForm::Set_Default() {
     for (int i = 0; i < button_count; ++i) state_.Set_Cmd[i] = table[i].cmd_line;
     for (int i = 0; i < button_count; ++i) state_.Set_Name[i] = table[i].name_line;
 
-    // The keypad's size needs the keypad window, which loading shows.
+    put_centred_layout();
+    state_.First_Start = "1";
+    state_.Popup_Hide = "1";
+    state_.Set_End = "end";
+}
+
+// The keypad's size needs the keypad window, which loading shows.
+void MainForm::put_centred_layout() {
     const host::TwipsRect palette = window().bounds();
     const host::TwipsRect keypad = keypad_.window().bounds();
     put_default_positions(state_, {services_.screen.width_twips(), services_.screen.height_twips(), palette.width,
                                    palette.height, keypad.width, keypad.height});
-    state_.First_Start = "1";
-    state_.Popup_Hide = "1";
-    state_.Set_End = "end";
 }
 
 void MainForm::Mnu_init_Click() {

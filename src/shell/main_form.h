@@ -78,6 +78,8 @@ protected:
 private:
     PlacementContext placement();
     void quit_without_modeler(std::string_view message);
+    // The four position lines of the palette centred on the screen, the keypad at its left.
+    void put_centred_layout();
     void capture_positions();
 
     host::Services& services_;

@@ -27,14 +27,6 @@ std::optional<std::string> SystemAnsiCodec::to_ansi(std::string_view utf8) const
     return result;
 }
 
-std::string SystemAnsiCodec::from_ansi(std::string_view bytes) const {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
-    return narrow(text);
-}
+std::string SystemAnsiCodec::from_ansi(std::string_view bytes) const { return narrow(widen(bytes, CP_ACP)); }
 
 }  // namespace tastrel::win32

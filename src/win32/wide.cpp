@@ -4,23 +4,23 @@
 
 namespace tastrel::win32 {
 
-std::wstring widen(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+std::wstring widen(std::string_view text, unsigned code_page) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
     if (length <= 0) return {};
     std::wstring result(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, result.data(), length);
+    MultiByteToWideChar(code_page, 0, text.data(), size, result.data(), length);
     return result;
 }
 
-std::string narrow(std::wstring_view utf16) {
+std::string narrow(std::wstring_view utf16, unsigned code_page) {
     if (utf16.empty()) return {};
     const int size = static_cast<int>(utf16.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(code_page, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
     if (length <= 0) return {};
     std::string result(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, result.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(code_page, 0, utf16.data(), size, result.data(), length, nullptr, nullptr);
     return result;
 }
 

@@ -5,7 +5,9 @@
 
 namespace tastrel::win32 {
 
-std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view utf16);
+// Text in a code page (UTF-8 unless told) to UTF-16 and back; empty when it
+// does not convert.
+std::wstring widen(std::string_view text, unsigned code_page = 65001);
+std::string narrow(std::wstring_view utf16, unsigned code_page = 65001);
 
 }  // namespace tastrel::win32

@@ -196,7 +196,7 @@ bool HeadlessHost::start() {
 
 bool HeadlessHost::start_with(const std::vector<std::string>& lines, const char* modeler_title) {
     if (*modeler_title != '\0') modeler = desktop.add_window(modeler_title);
-    files.files[settings_path()] = *codec->to_ansi(join_lines(lines));
+    if (!lines.empty()) files.files[settings_path()] = *codec->to_ansi(join_lines(lines));
     return start();
 }
 

@@ -149,7 +149,8 @@ struct HeadlessHost {
     std::string settings_path() const { return app.folder + "\\lw_m_data_01.txt"; }
     // Starts the program; false when it ended during start-up.
     bool start();
-    // Starts it beside a Modeler window (none for an empty title) with this settings file.
+    // Starts it beside a Modeler window (none for an empty title) with this
+    // settings file (none for no lines).
     bool start_with(const std::vector<std::string>& lines, const char* modeler_title = "LightWave Modeler 5.6");
     WindowHandle modeler{};
     // Runs a handler; false when it ended the program.

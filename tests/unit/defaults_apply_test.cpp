@@ -31,11 +31,9 @@ TEST(DefaultPositions, CentreThePaletteWithTheKeypadAtItsLeft) {
 }
 
 struct Started : HeadlessHost {
-    explicit Started(std::vector<std::string> lines = test::valid_settings_lines()) {
-        desktop.add_window("LightWave Modeler 5.6");
-        if (!lines.empty()) files.files[settings_path()] = test::join_lines(lines);
-    }
-    void start_ok() { ASSERT_TRUE(start()); }
+    explicit Started(std::vector<std::string> lines = test::valid_settings_lines()) : lines(std::move(lines)) {}
+    void start_ok() { ASSERT_TRUE(start_with(lines)); }
+    std::vector<std::string> lines;
 };
 
 TEST(FirstStart, LaysTheWindowsOutFromTheRealScreenAndWindowSizes) {

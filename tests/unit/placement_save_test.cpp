@@ -12,11 +12,7 @@ namespace {
 using host::Answer;
 
 struct Started : test::HeadlessHost {
-    Started() {
-        desktop.add_window("LightWave Modeler 5.6");
-        files.files[settings_path()] = test::join_lines(test::valid_settings_lines());
-        EXPECT_TRUE(start());
-    }
+    Started() { EXPECT_TRUE(start_with(test::valid_settings_lines())); }
     const std::string& file() { return files.files[settings_path()]; }
 };
 
