@@ -30,6 +30,23 @@ constexpr wchar_t form_class_name[] = L"Tastrel.Form";
 constexpr DWORD form_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR first_timer_id = 1000;
 
+// The messages a tooltip control takes from TTM_RELAYEVENT.
+bool is_mouse_message(UINT message) {
+    switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return true;
+    default: return false;
+    }
+}
+
+bool is_key_message(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
 UniqueFont make_font(std::string_view face, int dpi) {
     return UniqueFont(CreateFontW(-MulDiv(host::font_tenths_of_point, dpi, 720), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                                   FALSE, host::font_charset_shift_jis, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -70,6 +87,16 @@ public:
     void set_timer(int control, int interval_ms, bool enabled) override;
 
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+    static const FormWindow* of(HWND window) {
+        return reinterpret_cast<const FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    }
+
+    // The loop relays mouse messages rather than each control being
+    // subclassed: a subclass adds a property lookup to every message the
+    // control gets, and one click sends it a dozen.
+    void relay_to_tooltip(MSG& message) const {
+        if (tooltip_ != nullptr) SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+    }
 
 private:
     // What the form has set on a control, kept also for controls without a
@@ -189,11 +216,11 @@ void FormWindow::show_tooltip_text(int id, const ControlState& control, bool add
     tool.hwnd = hwnd_;
     tool.lpszText = text.data();
     if (control.kind == host::ControlKind::frame) {
-        tool.uFlags = TTF_SUBCLASS;
+        tool.uFlags = 0;
         tool.uId = static_cast<UINT_PTR>(first_child_id + id);
         tool.rect = control_rect(layout_, host::layout_of(layout_, id), scale_);
     } else {
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.uFlags = TTF_IDISHWND;
         tool.uId = reinterpret_cast<UINT_PTR>(control.window);
     }
     SendMessageW(tooltip_, add ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -451,9 +478,16 @@ void register_form_class() {
 
 }  // namespace
 
-bool is_form_window(HWND window) {
+bool preprocess_form_message(MSG& message) {
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
     wchar_t name[32] = {};
-    return GetClassNameW(window, name, 32) > 0 && std::wstring_view(name) == form_class_name;
+    if (root == nullptr || GetClassNameW(root, name, 32) <= 0 || std::wstring_view(name) != form_class_name)
+        return false;
+    if (is_mouse_message(message.message)) {
+        if (const FormWindow* form = FormWindow::of(root)) form->relay_to_tooltip(message);
+        return false;
+    }
+    return is_key_message(message.message) && IsDialogMessageW(root, &message);
 }
 
 Win32FormFactory::Win32FormFactory(const host::Screen& screen) : screen_(screen) { register_form_class(); }

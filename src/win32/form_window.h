@@ -10,8 +10,10 @@
 
 namespace tastrel::win32 {
 
-// True for the top-level window of one of the program's forms.
-bool is_form_window(HWND window);
+// Gives a queued message to the form it belongs to before it is dispatched:
+// mouse messages reach the form's tooltips, and Tab and the arrow keys move
+// between its controls as in a dialog. True when the message was handled.
+bool preprocess_form_message(MSG& message);
 
 class Win32FormFactory : public host::FormFactory {
 public:

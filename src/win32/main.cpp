@@ -18,16 +18,10 @@
 
 namespace {
 
-// Tab and the arrow keys move between a form's controls, as in a dialog.
-bool is_dialog_key(MSG& message) {
-    const HWND form = GetAncestor(message.hwnd, GA_ROOT);
-    return form != nullptr && tastrel::win32::is_form_window(form) && IsDialogMessageW(form, &message);
-}
-
 int run_message_loop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (is_dialog_key(message)) continue;
+        if (tastrel::win32::preprocess_form_message(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "win32/form_window.h"
+
 namespace tastrel::win32 {
 
 // Runs what is queued for this thread. A quit request is put back, so the
@@ -12,6 +14,7 @@ inline void pump_messages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
+        if (preprocess_form_message(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -13,7 +13,7 @@ namespace tastrel::win32 {
 namespace {
 
 constexpr ULONGLONG activation_timeout_ms = 500;
-constexpr DWORD activation_poll_ms = 2;
+constexpr DWORD activation_poll_ms = 1;
 
 // Another process's window comes to the front a little after
 // SetForegroundWindow returns; keys sent before that would go astray. Only
@@ -30,9 +30,23 @@ bool wait_until_foreground(HWND target) {
     return true;
 }
 
-}  // namespace
+// Titles compare as FindWindow compares them: whole, ignoring case by the
+// system's upper-case table, not by the locale's collation, which is slower
+// and counts some different strings equal.
+bool same_title(std::wstring_view text, std::wstring_view title) {
+    return text.size() == title.size() &&
+           CompareStringOrdinal(text.data(), static_cast<int>(text.size()), title.data(),
+                                static_cast<int>(title.size()), TRUE) == CSTR_EQUAL;
+}
 
-namespace {
+// The title as the window manager holds it. InternalGetWindowText sends no
+// message, as FindWindow does not: a window of a thread that is not pumping
+// cannot stall a search.
+std::wstring title_of(HWND window) {
+    wchar_t text[256] = {};
+    const int length = window != nullptr ? InternalGetWindowText(window, text, 256) : 0;
+    return std::wstring(text, static_cast<std::size_t>(std::max(length, 0)));
+}
 
 struct TitleSearch {
     std::vector<std::wstring> titles;
@@ -40,14 +54,12 @@ struct TitleSearch {
     HWND found = nullptr;
 };
 
-// InternalGetWindowText sends no message, as FindWindow does not: a window of
-// a thread that is not pumping cannot stall the search.
 BOOL CALLBACK match_title(HWND window, LPARAM context) {
     auto& search = *reinterpret_cast<TitleSearch*>(context);
-    wchar_t text[256] = {};
-    if (InternalGetWindowText(window, text, 256) <= 0) return TRUE;
+    const std::wstring text = title_of(window);
+    if (text.empty()) return TRUE;
     for (std::size_t i = 0; i < search.best && i < search.titles.size(); ++i) {
-        if (lstrcmpiW(text, search.titles[i].c_str()) == 0) {
+        if (same_title(text, search.titles[i])) {
             search.best = i;
             search.found = window;
             break;
@@ -61,7 +73,10 @@ BOOL CALLBACK match_title(HWND window, LPARAM context) {
 host::WindowHandle User32Windows::find_first_window(std::span<const std::string_view> titles) {
     TitleSearch search;
     for (std::string_view title : titles) search.titles.push_back(widen(title));
-    EnumWindows(match_title, reinterpret_cast<LPARAM>(&search));
+    // The same windows as EnumWindows, which under Wine asks the server once
+    // more per window whether it still exists.
+    EnumDesktopWindows(nullptr, match_title, reinterpret_cast<LPARAM>(&search));
+    last_found_ = search.found;
     return to_handle(search.found);
 }
 
@@ -92,7 +107,9 @@ std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandl
 
 bool User32Windows::activate_app(std::string_view title) {
     if (title.empty()) return false;  // would match any untitled window
-    const HWND target = FindWindowW(nullptr, widen(title).c_str());
+    const std::wstring wide_title = widen(title);
+    const HWND target =
+        same_title(title_of(last_found_), wide_title) ? last_found_ : FindWindowW(nullptr, wide_title.c_str());
     if (target == nullptr) return false;
     if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
     SetForegroundWindow(target);

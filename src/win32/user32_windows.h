@@ -2,6 +2,8 @@
 #include "host/storage.h"
 #include "host/window_system.h"
 
+#include <windows.h>
+
 namespace tastrel::win32 {
 
 // user32's window functions over opaque handles. Titles go through the ANSI
@@ -19,6 +21,10 @@ public:
 
 private:
     const host::AnsiCodec& codec_;
+    // The window the last search found. Activation by title usually follows
+    // a search for that title, and a look at this window's title spares a
+    // second pass over the desktop.
+    HWND last_found_ = nullptr;
 };
 
 }  // namespace tastrel::win32

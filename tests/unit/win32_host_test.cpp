@@ -269,6 +269,14 @@ TEST(Win32Windows, ActivatesAWindowByTitleAndWaitsUntilItIsInFront) {
     EXPECT_EQ(GetForegroundWindow(), a.get());
     EXPECT_FALSE(windows.activate_app(unique("no such window")));
     EXPECT_FALSE(windows.activate_app(""));
+
+    // The window a search found is taken only while it still has the title.
+    ASSERT_EQ(windows.find_window(first), to_handle(a.get()));
+    SetWindowTextW(a.get(), L"renamed");
+    EXPECT_FALSE(windows.activate_app(first));
+    SetWindowTextW(b.get(), widen(first).c_str());
+    ASSERT_TRUE(windows.activate_app(first));
+    EXPECT_EQ(GetForegroundWindow(), b.get());
 }
 
 }  // namespace

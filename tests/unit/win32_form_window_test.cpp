@@ -1,0 +1,85 @@
+// The forms' windows against the real system: the message loop's share of
+// the work that each control would otherwise do for itself.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "host/form_peer.h"
+#include "keypad/keypad_controls.h"
+#include "win32/form_controls.h"
+#include "win32/form_window.h"
+#include "win32/screen_metrics.h"
+#include "win32/window_handles.h"
+
+namespace tastrel::win32 {
+namespace {
+
+struct SilentEvents : host::FormEvents {
+    void on_activate() override {}
+    void on_resize() override {}
+    bool on_close_request() override { return false; }
+    void on_click(int) override {}
+    void on_check_clicked(int, int) override {}
+    void on_list_selected(int, int) override {}
+    void on_text_changed(int, std::string) override {}
+    void on_timer(int) override {}
+};
+
+HWND visible_tooltip_of(DWORD thread) {
+    struct Search {
+        DWORD thread;
+        HWND found;
+    } search{thread, nullptr};
+    EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(context);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (std::wstring_view(name) == TOOLTIPS_CLASSW && IsWindowVisible(window)) s.found = window;
+            return s.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Runs this thread's messages through the forms' preprocessing for a while.
+void pump_for(DWORD ms) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    while (GetTickCount64() < end) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (preprocess_form_message(message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+TEST(Win32FormWindow, ShowsAControlsTipWhenTheMouseRestsOnIt) {
+    const Win32Screen screen;
+    Win32FormFactory factory(screen);
+    SilentEvents events;
+    const std::unique_ptr<host::FormPeer> form = factory.create_form(host::FormKind::keypad, events);
+    form->set_tooltip(keypad_ui::Command2, "keypad tip");
+    form->set_visible(true);
+    const HWND window = to_hwnd(form->handle());
+    const HWND button = GetDlgItem(window, first_child_id + keypad_ui::Command2);
+    ASSERT_NE(button, nullptr);
+
+    RECT rect{};
+    GetWindowRect(button, &rect);
+    if (!SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2))
+        GTEST_SKIP() << "the cursor cannot be moved here";
+    pump_for(100);
+    EXPECT_EQ(visible_tooltip_of(GetCurrentThreadId()), nullptr);
+    POINT inside{(rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2};
+    PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
+    pump_for(1500);
+    EXPECT_NE(visible_tooltip_of(GetCurrentThreadId()), nullptr);
+}
+
+}  // namespace
+}  // namespace tastrel::win32
