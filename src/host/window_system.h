@@ -43,6 +43,19 @@ public:
     // AppActivate: bring the top-level window with this title to the front.
     // False when there is no such window or it did not come to the front.
     virtual bool activate_app(std::string_view title) = 0;
+
+    // GetTopWindow: the child at the top of the window's children in Z order;
+    // 0 when it has none.
+    virtual WindowHandle top_child(WindowHandle parent) = 0;
+    // GetWindow with GW_HWNDNEXT: the window below this one among its
+    // siblings; 0 at the bottom.
+    virtual WindowHandle next_sibling(WindowHandle window) = 0;
+    // GetClassNameA with a count of at most `max_chars`; empty when the call fails.
+    virtual std::string class_name(WindowHandle window, int max_chars) = 0;
+    // Makes a control of another program's window take the keyboard: its
+    // top-level window comes to the front and the control gets the focus.
+    // False when either did not happen.
+    virtual bool focus_control(WindowHandle control) = 0;
 };
 
 }  // namespace tastrel::host

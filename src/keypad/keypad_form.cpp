@@ -58,15 +58,7 @@ void KeypadForm::Form_Unload(int& /*cancel*/) {
     services_.windows.activate_app(title);
 }
 
-void KeypadForm::Command1_Click(int /*index*/) {
-    // Typing into Modeler's dialog fields comes with the follow timer.
-}
-
 void KeypadForm::Command2_Click() { set_window_state(host::WindowState::minimized); }
-
-void KeypadForm::Timer1_Timer() {
-    // The follow timer records Modeler's dialog fields; see the keypad's scan.
-}
 
 void KeypadForm::Control_Click(int control) {
     if (control == keypad_ui::Command2)

@@ -41,6 +41,8 @@ protected:
     void Timer_Tick(int control) override;
 
 private:
+    void record_edit_fields();
+
     host::Services& services_;
     SharedState& state_;
 };

@@ -16,4 +16,9 @@ std::string Modeler_Title_Of(host::WindowSystem& windows, host::WindowHandle mod
 inline constexpr const char* modeler_not_started_message =
     "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。";
 
+// When the system takes only part of the keys: typically Modeler runs with
+// more rights than this program.
+inline constexpr const char* keys_blocked_message =
+    "ｷｰの送信がｼｽﾃﾑに止められました。LightWave3Dﾓﾃﾞﾗｰが管理者として実行されていないか確認してください。";
+
 }  // namespace tastrel

@@ -31,8 +31,7 @@ void MainForm::Command1_Click(int index) {
                                       "」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。");
         return;
     case host::SendOutcome::incomplete:
-        services_.dialogs.message_box(
-            "ｷｰの送信がｼｽﾃﾑに止められました。LightWave3Dﾓﾃﾞﾗｰが管理者として実行されていないか確認してください。");
+        services_.dialogs.message_box(keys_blocked_message);
         return;
     }
     if (state_.Popup_Hide == "1") Timer1.set_enabled(true);

@@ -105,15 +105,55 @@ std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandl
     return host::PixelPoint{placement.rcNormalPosition.left, placement.rcNormalPosition.top};
 }
 
+namespace {
+
+// Activates a top-level window and waits until it is in front.
+bool bring_to_front(HWND target) {
+    if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
+    if (GetForegroundWindow() == target) return true;
+    SetForegroundWindow(target);
+    return wait_until_foreground(target);
+}
+
+}  // namespace
+
 bool User32Windows::activate_app(std::string_view title) {
     if (title.empty()) return false;  // would match any untitled window
     const std::wstring wide_title = widen(title);
     const HWND target =
         same_title(title_of(last_found_), wide_title) ? last_found_ : FindWindowW(nullptr, wide_title.c_str());
-    if (target == nullptr) return false;
-    if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
-    SetForegroundWindow(target);
-    return wait_until_foreground(target);
+    return target != nullptr && bring_to_front(target);
+}
+
+host::WindowHandle User32Windows::top_child(host::WindowHandle parent) {
+    return to_handle(GetTopWindow(to_hwnd(parent)));
+}
+
+host::WindowHandle User32Windows::next_sibling(host::WindowHandle window) {
+    return to_handle(GetWindow(to_hwnd(window), GW_HWNDNEXT));
+}
+
+std::string User32Windows::class_name(host::WindowHandle window, int max_chars) {
+    char buffer[256] = {};
+    const int count = std::clamp(max_chars, 0, static_cast<int>(sizeof buffer));
+    const int length = count > 0 ? GetClassNameA(to_hwnd(window), buffer, count) : 0;
+    return codec_.from_ansi(std::string_view(buffer, static_cast<std::size_t>(std::max(length, 0))));
+}
+
+// SetForegroundWindow does not take a child window, and SetFocus acts only on
+// windows of the caller's input state: the control's window comes to the
+// front, and this thread shares its input state just while setting the focus.
+bool User32Windows::focus_control(host::WindowHandle control) {
+    const HWND field = to_hwnd(control);
+    const HWND top = GetAncestor(field, GA_ROOT);
+    const DWORD owner = GetWindowThreadProcessId(field, nullptr);
+    if (top == nullptr || owner == 0 || !bring_to_front(top)) return false;
+    const DWORD self = GetCurrentThreadId();
+    const bool attached = owner != self && AttachThreadInput(self, owner, TRUE);
+    SetFocus(field);
+    const bool focused = GetFocus() == field;
+    if (attached) AttachThreadInput(self, owner, FALSE);
+    return focused;
 }
 
 }  // namespace tastrel::win32

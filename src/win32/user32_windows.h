@@ -18,6 +18,10 @@ public:
     bool set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
     std::optional<host::PixelPoint> normal_position(host::WindowHandle window) override;
     bool activate_app(std::string_view title) override;
+    host::WindowHandle top_child(host::WindowHandle parent) override;
+    host::WindowHandle next_sibling(host::WindowHandle window) override;
+    std::string class_name(host::WindowHandle window, int max_chars) override;
+    bool focus_control(host::WindowHandle control) override;
 
 private:
     const host::AnsiCodec& codec_;

@@ -186,6 +186,20 @@ void StandIn::open_dialog(int edit_fields, bool label_first) const {
 
 void StandIn::close_dialog() const { PostMessageW(window_, WM_APP + 2, 0, 0); }
 
+// Another program's control gives its text only through WM_GETTEXT itself.
+std::vector<std::string> StandIn::dialog_fields() const {
+    std::vector<std::string> texts;
+    const HWND dialog = find_top_level(id(), {}, L"TastrelStandInNumeric");
+    for (HWND child = dialog ? GetWindow(dialog, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (class_name(child) != L"Edit") continue;
+        wchar_t text[256] = {};
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &length);
+        texts.push_back(utf8({text, static_cast<std::size_t>(length)}));
+    }
+    return texts;
+}
+
 HWND wait_window(DWORD process, std::wstring_view title, int ms) {
     return poll(ms, [&] { return find_top_level(process, title, {}); });
 }

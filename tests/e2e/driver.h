@@ -66,6 +66,8 @@ public:
     void clear_keys() const;
     void open_dialog(int edit_fields, bool label_first = false) const;
     void close_dialog() const;
+    // The texts of the open dialog's edit fields, top first; none without a dialog.
+    std::vector<std::string> dialog_fields() const;
 
 private:
     std::wstring log_;

@@ -55,6 +55,12 @@ WindowHandle FakeDesktop::add_window(std::string title, std::string class_name, 
     return handle;
 }
 
+WindowHandle FakeDesktop::add_child(WindowHandle parent, std::string class_name) {
+    const WindowHandle child = add_window("", std::move(class_name));
+    windows_.at(child).parent = parent;
+    return child;
+}
+
 void FakeDesktop::remove_window(WindowHandle window) {
     windows_.erase(window);
     z_order_.erase(std::remove(z_order_.begin(), z_order_.end(), window), z_order_.end());
@@ -133,6 +139,37 @@ bool FakeDesktop::activate_app(std::string_view title) {
     WindowHandle target = find_window(title);
     if (target == host::no_window || refusing_activation.count(target) != 0) return false;
     foreground = target;
+    focus = host::no_window;
+    return true;
+}
+
+WindowHandle FakeDesktop::top_child(WindowHandle parent) {
+    for (WindowHandle handle : z_order_)
+        if (windows_.at(handle).parent == parent) return handle;
+    return host::no_window;
+}
+
+WindowHandle FakeDesktop::next_sibling(WindowHandle window) {
+    if (!exists(window)) return host::no_window;
+    auto it = std::find(z_order_.begin(), z_order_.end(), window);
+    const WindowHandle parent = windows_.at(window).parent;
+    it = std::find_if(std::next(it), z_order_.end(), [&](WindowHandle h) { return windows_.at(h).parent == parent; });
+    return it == z_order_.end() ? host::no_window : *it;
+}
+
+std::string FakeDesktop::class_name(WindowHandle window, int max_chars) {
+    if (!exists(window) || max_chars <= 0) return {};
+    return windows_.at(window).class_name.substr(0, static_cast<std::size_t>(max_chars - 1));
+}
+
+bool FakeDesktop::focus_control(WindowHandle control) {
+    if (before_activation) before_activation();
+    if (!exists(control)) return false;
+    WindowHandle top = control;
+    while (windows_.at(top).parent != host::no_window) top = windows_.at(top).parent;
+    if (refusing_activation.count(top) != 0) return false;
+    foreground = top;
+    focus = control;
     return true;
 }
 
@@ -184,7 +221,7 @@ void FakeFormPeer::set_timer(int control, int interval_ms, bool enabled) {
 
 host::SendOutcome FakeKeystrokes::send_keys(std::string_view key_string) {
     if (!keys::parse_key_string(key_string, us_layout()).ok()) return host::SendOutcome::invalid;
-    sent.push_back({std::string(key_string), desktop_.foreground});
+    sent.push_back({std::string(key_string), desktop_.foreground, desktop_.focus});
     return system_takes_part_only ? host::SendOutcome::incomplete : host::SendOutcome::sent;
 }
 

@@ -45,11 +45,11 @@ public:
     std::string program_folder() const override { return folder; }
     bool previous_instance() override { return other_instance_running; }
     void beep() override { ++beeps; }
-    void do_events() override {}
+    void do_events() override { ++event_passes; }
     [[noreturn]] void end_process() override { throw ProcessEnded{}; }
     std::string folder = "C:\\Tools\\Tastrel";
     bool other_instance_running = false;
-    int beeps = 0;
+    int beeps = 0, event_passes = 0;
 };
 
 struct FakeWindow {
@@ -75,6 +75,8 @@ public:
     host::TwipsRect keypad_design{0, 0, 1425, 3135};
 
     WindowHandle add_window(std::string title, std::string class_name = "", WindowHandle owner = {});
+    // A child window, below the parent's earlier children in Z order.
+    WindowHandle add_child(WindowHandle parent, std::string class_name);
     void remove_window(WindowHandle window);
     FakeWindow& at(WindowHandle window) { return windows_.at(window); }
     bool exists(WindowHandle window) const { return windows_.count(window) != 0; }
@@ -84,7 +86,7 @@ public:
     std::set<WindowHandle> refusing_activation;
     // Runs as an activation starts, as another program might meanwhile.
     std::function<void()> before_activation;
-    WindowHandle foreground{};
+    WindowHandle foreground{}, focus{};
     std::vector<std::string> activations;
 
     // Runs the timers of the program's windows for `ms` of virtual time.
@@ -96,6 +98,10 @@ public:
     bool set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
     std::optional<host::PixelPoint> normal_position(WindowHandle window) override;
     bool activate_app(std::string_view title) override;
+    WindowHandle top_child(WindowHandle parent) override;
+    WindowHandle next_sibling(WindowHandle window) override;
+    std::string class_name(WindowHandle window, int max_chars) override;
+    bool focus_control(WindowHandle control) override;
 
     double width_twips() const override { return screen_width_px * tpp; }
     double height_twips() const override { return screen_height_px * tpp; }
@@ -113,10 +119,10 @@ private:
     long long now_ms_ = 0;
 };
 
-// Keys typed: what, and which window was in front then.
+// Keys typed: what, which window was in front then and which had the focus.
 struct SentKeys {
     std::string keys;
-    WindowHandle foreground;
+    WindowHandle foreground, focus;
 };
 
 class FakeKeystrokes : public host::Keystrokes {

@@ -279,5 +279,30 @@ TEST(Win32Windows, ActivatesAWindowByTitleAndWaitsUntilItIsInFront) {
     EXPECT_EQ(GetForegroundWindow(), b.get());
 }
 
+TEST(Win32Windows, WalksAWindowsChildrenAndFocusesOne) {
+    const SystemAnsiCodec codec;
+    User32Windows windows(codec);
+    UniqueWindow dialog = make_window(unique("Numeric"), WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    if (!dialog) GTEST_SKIP() << "no window can be created here";
+    HWND children[3] = {};
+    const wchar_t* classes[3] = {L"STATIC", L"EDIT", L"EDIT"};
+    for (int i = 0; i < 3; ++i)
+        children[i] = CreateWindowExW(0, classes[i], L"", WS_CHILD | WS_VISIBLE, 0, 30 * i, 100, 24, dialog.get(),
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+    std::vector<std::string> walked;
+    for (host::WindowHandle child = windows.top_child(to_handle(dialog.get())); child != host::no_window;
+         child = windows.next_sibling(child))
+        walked.push_back(windows.class_name(child, 255));
+    EXPECT_EQ(walked, (std::vector<std::string>{"Static", "Edit", "Edit"})) << "children in creation order";
+    EXPECT_EQ(windows.class_name(to_handle(children[1]), 3), "Ed");
+
+    ASSERT_TRUE(windows.focus_control(to_handle(children[2])));
+    EXPECT_EQ(GetForegroundWindow(), dialog.get());
+    EXPECT_EQ(GetFocus(), children[2]);
+    dialog.reset();
+    EXPECT_FALSE(windows.focus_control(to_handle(children[1])));
+    EXPECT_EQ(windows.class_name(to_handle(children[1]), 255), "");
+}
+
 }  // namespace
 }  // namespace tastrel::win32

@@ -1,0 +1,42 @@
+// The keypad's keys: a press types its key into the edit field the follow
+// timer recorded at the current position.
+#include "keypad/keypad_form.h"
+#include "modeler/modeler_window.h"
+
+namespace tastrel {
+namespace {
+
+constexpr int follow_interval_ms = 50;
+
+// The five editing keys go by their names; every other caption is typed as it stands.
+std::string key_string_for(const std::string& caption) {
+    for (const char* name : {"TAB", "ENTER", "BS", "DEL", "HOME"})
+        if (caption == name) return std::string("{") + name + "}";
+    return caption;
+}
+
+}  // namespace
+
+void KeypadForm::Command1_Click(int index) {
+    // No rescan may change the table in the middle of a press.
+    Timer1.set_interval(0);
+    if (Edit_No < 0 || Edit_No >= static_cast<int>(Edit_Hwnd.size())) Edit_No = 0;
+    const host::WindowHandle field = Edit_Hwnd[static_cast<std::size_t>(Edit_No)];
+    if (field == host::no_window) {
+        Edit_No = 0;
+        Timer1.set_interval(follow_interval_ms);
+        return;
+    }
+    const std::string keys = key_string_for(Command1[static_cast<std::size_t>(index)]->caption());
+    // Keys go only into the recorded field: when it cannot take the focus,
+    // nothing is typed.
+    if (services_.windows.focus_control(field)) {
+        services_.app.do_events();
+        const host::SendOutcome outcome = services_.keys.send_keys(keys);
+        if (outcome == host::SendOutcome::sent && (keys == "{ENTER}" || keys == "{TAB}")) ++Edit_No;
+        if (outcome == host::SendOutcome::incomplete) services_.dialogs.message_box(keys_blocked_message);
+    }
+    Timer1.set_interval(follow_interval_ms);
+}
+
+}  // namespace tastrel
