@@ -12,30 +12,34 @@ void MainForm::Command1_Click(int index) {
     Modeler_Title = Modeler_Title_Of(services_.windows, modeler);
     if (state_.Edit_Mode == 1) {
         Btn_Index = static_cast<std::int16_t>(index);
-        return;
+        return Try_Key_Setting();
     }
 
     std::string& keys = state_.Btn_Cmd[static_cast<std::size_t>(index)];
     keys = from_file_form(keys);
-    // Keys go to Modeler only: when it does not come to the front, nothing is typed.
+    if (!type_into_modeler(keys, index)) return;
+    if (state_.Popup_Hide == "1") Timer1.set_enabled(true);
+    if (state_.Beep_On == 1) services_.app.beep();
+}
+
+// Keys go to Modeler only: when it does not come to the front, nothing is
+// typed. True when every key went out.
+bool MainForm::type_into_modeler(const std::string& keys, int index) {
     if (!services_.windows.activate_app(Modeler_Title)) {
         if (Get_Modeler_Hwnd(services_.windows) == host::no_window)
             quit_without_modeler(modeler_not_started_message);
-        return;
+        return false;
     }
     switch (services_.keys.send_keys(keys)) {
-    case host::SendOutcome::sent: break;
+    case host::SendOutcome::sent: return true;
     case host::SendOutcome::invalid:
         services_.dialogs.message_box("ﾎﾞﾀﾝ" + std::to_string(index + 1) + "「" +
                                       state_.Btn_Name[static_cast<std::size_t>(index)] + "」のｷｰ設定「" + keys +
                                       "」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。");
-        return;
-    case host::SendOutcome::incomplete:
-        services_.dialogs.message_box(keys_blocked_message);
-        return;
+        return false;
+    case host::SendOutcome::incomplete: services_.dialogs.message_box(keys_blocked_message); return false;
     }
-    if (state_.Popup_Hide == "1") Timer1.set_enabled(true);
-    if (state_.Beep_On == 1) services_.app.beep();
+    return false;
 }
 
 void MainForm::Chk_Beep_Click() { state_.Beep_On = Chk_Beep.value() == 1 ? 1 : 0; }

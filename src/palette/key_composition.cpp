@@ -20,10 +20,13 @@ std::string key_prefix(int modifier_position) {
     return modifier_position == 1 ? "^" : modifier_position == 2 ? "%" : "";
 }
 
-std::string compose_key_string(int modifier_position, int key_position) {
+std::string key_part(int modifier_position, int key_position) {
     const std::string key = key_text(key_position);
-    if (modifier_position == 0) return key;
-    return key_prefix(modifier_position) + "(" + key + ")";
+    return modifier_position == 0 ? key : "(" + key + ")";
+}
+
+std::string compose_key_string(int modifier_position, int key_position) {
+    return key_prefix(modifier_position) + key_part(modifier_position, key_position);
 }
 
 }  // namespace tastrel

@@ -2,6 +2,7 @@
 // switches and the windows' places.
 #include "core/utf8.h"
 #include "core/vb_number.h"
+#include "palette/caption_rules.h"
 #include "shell/main_form.h"
 
 namespace tastrel {
@@ -52,9 +53,8 @@ void MainForm::Apply_Setting_Data() {
 
 void MainForm::Set_Button_Caption() {
     for (int i = 0; i < button_count; ++i) {
-        // A lone "&" would be taken as an access-key mark and show nothing.
-        Command1[i]->set_caption(state_.Btn_Name[i] == "&" ? "&&" : state_.Btn_Name[i]);
-        Command1[i]->set_tooltip(state_.Btn_Name[i] + "です。");
+        Command1[i]->set_caption(shown_caption(state_.Btn_Name[i]));
+        Command1[i]->set_tooltip(tooltip_for(state_.Btn_Name[i]));
     }
     const std::string& file = state_.Data_File;
     Cmd_Change.set_caption(file == "\\lw_m_data_01.txt"   ? "登録01"

@@ -34,18 +34,8 @@ void MainForm::put_centred_layout() {
 
 void MainForm::Mnu_init_Click() {
     Cmd_Change.set_caption("登録切り替え");
-    if (state_.Edit_Mode == 1) {
-        // The palette's own width must be back before the defaults measure it.
-        set_width(state_.Palette_Width);
-        set_left(state_.Palette_Left);
-        set_top(state_.Palette_Top);
-        state_.Edit_Mode = 0;
-        List1.set_list_index(-1);
-        List2.set_list_index(-1);
-        List3.set_list_index(-1);
-        Text1.set_text("Default");
-        if (state_.Tenkey_Show == "1") keypad_.load();
-    }
+    // The palette's own width must be back before the defaults measure it.
+    if (state_.Edit_Mode == 1) leave_edit_mode();
     Set_Default();
     keypad_.unload();
     Apply_Setting_Data();

@@ -36,12 +36,7 @@ void MainForm::Ask_Save() {
 }
 
 void MainForm::Mnu_Set_Save_Click() {
-    Get_Form_Position(placement(), *this, state_.Main_Left, state_.Main_Top);
-    if (state_.Edit_Mode == 1) {
-        state_.Main_Left = state_.Palette_Left;
-        state_.Main_Top = state_.Palette_Top;
-    }
-    if (keypad_.loaded()) Get_Form_Position(placement(), keypad_, state_.Tenkey_Left, state_.Tenkey_Top);
+    capture_positions();
     if (Save_Setting_Data(settings_path())) state_.Set_Changed = 0;
 }
 

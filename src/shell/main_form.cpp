@@ -42,9 +42,17 @@ PlacementContext MainForm::placement() {
     return {services_.screen, services_.windows, services_.dialogs, state_.Set_Changed};
 }
 
-// Both windows' positions as they stand; a closed keypad keeps its stored place.
+// Both windows' positions as they stand; a closed keypad keeps its stored
+// place. While the editor is shown the palette is widened and centred: its
+// own place is the one kept when the editor opened.
 void MainForm::capture_positions() {
-    Get_Form_Position(placement(), *this, state_.Main_Left, state_.Main_Top);
+    if (state_.Edit_Mode == 1) {
+        if (state_.Main_Left != state_.Palette_Left || state_.Main_Top != state_.Palette_Top) state_.Set_Changed = 1;
+        state_.Main_Left = state_.Palette_Left;
+        state_.Main_Top = state_.Palette_Top;
+    } else {
+        Get_Form_Position(placement(), *this, state_.Main_Left, state_.Main_Top);
+    }
     if (keypad_.loaded()) Get_Form_Position(placement(), keypad_, state_.Tenkey_Left, state_.Tenkey_Top);
 }
 
@@ -139,8 +147,18 @@ void MainForm::Control_Click(int control) {
     case main_ui::Mnu_Tenkey_Off: return Mnu_Tenkey_Off_Click();
     case main_ui::mnu_end: return mnu_end_Click();
     case main_ui::Mnu_Set_Save: return Mnu_Set_Save_Click();
+    case main_ui::Mnu_Set_Change: return Mnu_Set_Change_Click();
+    case main_ui::Command2: return Command2_Click();
+    case main_ui::Command3: return Command3_Click();
+    case main_ui::Command4: return Command4_Click();
     default: return;
     }
+}
+
+void MainForm::List_Click(int control) {
+    if (control == main_ui::List1) List1_Click();
+    if (control == main_ui::List2) List2_Click();
+    if (control == main_ui::List3) List3_Click();
 }
 
 void MainForm::Timer_Tick(int control) {

@@ -31,6 +31,7 @@ public:
     // The editor's state.
     std::int16_t Btn_Index = 99;
     std::uint8_t Edit_Ready = 0;
+    std::string Key_Prefix, Key_Text;
     std::uint8_t Unload_Cancel = 0;
     std::string Modeler_Title;
 
@@ -66,16 +67,32 @@ public:
     // The palette and the pop-up watch.
     void Command1_Click(int index);
     void Timer1_Timer();
+
+    // The assignment editor.
     void Set_List_Default();
+    void Mnu_Set_Change_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void List1_Click();
+    void List2_Click();
+    void List3_Click();
 
     // The program's folder followed directly by Data_File.
     std::string settings_path() const;
 
 protected:
     void Control_Click(int control) override;
+    void List_Click(int control) override;
     void Timer_Tick(int control) override;
 
 private:
+    bool type_into_modeler(const std::string& keys, int index);
+    void Try_Key_Setting();
+    const char* editor_fault() const;
+    void restore_selected_button();
+    void clear_editor();
+    void leave_edit_mode();
     PlacementContext placement();
     void quit_without_modeler(std::string_view message);
     // The four position lines of the palette centred on the screen, the keypad at its left.

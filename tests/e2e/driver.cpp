@@ -186,17 +186,11 @@ void StandIn::open_dialog(int edit_fields, bool label_first) const {
 
 void StandIn::close_dialog() const { PostMessageW(window_, WM_APP + 2, 0, 0); }
 
-// Another program's control gives its text only through WM_GETTEXT itself.
 std::vector<std::string> StandIn::dialog_fields() const {
     std::vector<std::string> texts;
     const HWND dialog = find_top_level(id(), {}, L"TastrelStandInNumeric");
-    for (HWND child = dialog ? GetWindow(dialog, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (class_name(child) != L"Edit") continue;
-        wchar_t text[256] = {};
-        DWORD_PTR length = 0;
-        SendMessageTimeoutW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &length);
-        texts.push_back(utf8({text, static_cast<std::size_t>(length)}));
-    }
+    for (HWND child = dialog ? GetWindow(dialog, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT))
+        if (class_name(child) == L"Edit") texts.push_back(window_text(child));
     return texts;
 }
 
@@ -241,6 +235,21 @@ HWND find_child(HWND window, std::string_view text) {
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
         if (window_text(child) == text) return child;
     return nullptr;
+}
+
+bool select_entry(HWND list, std::string_view entry) {
+    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) >= 256) continue;
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        if (utf8(text) != entry) continue;
+        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+        return true;
+    }
+    return false;
 }
 
 void post_command(HWND window, int id) { PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }

@@ -104,6 +104,9 @@ std::string window_text(HWND window);
 // The texts of the window's push buttons and check boxes, in Z order.
 std::vector<std::string> button_texts(HWND window);
 HWND find_child(HWND window, std::string_view text);
+// Selects a list box's entry as a user's click does: the selection, then the
+// notification to its form. False when the list has no such entry.
+bool select_entry(HWND list, std::string_view entry);
 // A menu command, posted so a message box it opens cannot block us.
 void post_command(HWND window, int id);
 // Clicks a button as a user does: its window comes to the front first, as a

@@ -25,16 +25,25 @@ inline std::vector<std::string> default_file(const char* popup_hide = "0") {
 struct Running {
     explicit Running(std::string_view name, const char* popup_hide = "0") : sandbox(name) {
         sandbox.write_settings(default_file(popup_hide));
+        start();
+    }
+    ~Running() { close(); }
+    void start() {
         program.emplace(sandbox.exe(), L"", sandbox.folder());
         palette = wait_form(program->id(), L"Tastrel");
         program->wait_until_idle();
     }
-    ~Running() {
-        if (palette != nullptr && IsWindow(palette)) {
-            PostMessageW(palette, WM_CLOSE, 0, 0);
-            if (auto box = wait_message_box(program->id(), 1500)) answer(*box, IDNO);
-            program->exited_within(5000);
-        }
+    // Closes the program, answering No if it asks to save.
+    void close() {
+        if (palette == nullptr || !IsWindow(palette)) return;
+        PostMessageW(palette, WM_CLOSE, 0, 0);
+        if (auto box = wait_message_box(program->id(), 1500)) answer(*box, IDNO);
+        program->exited_within(5000);
+        palette = nullptr;
+    }
+    void restart() {
+        close();
+        start();
     }
     Sandbox sandbox;
     std::optional<Process> program;
