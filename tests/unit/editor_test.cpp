@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/utf8.h"
 #include "palette/editor_lists.h"
 #include "shell/main_controls.h"
 #include "support/headless_host.h"
@@ -43,6 +44,27 @@ struct Editor : test::HeadlessHost {
     std::string settings_file() { return codec->from_ansi(files.files.at(settings_path())); }
     bool started = false;
 };
+
+TEST(EditorLists, HoldTheirEntriesInTheirFixedPlaces) {
+    Editor h;
+    ASSERT_TRUE(h.started);
+    EXPECT_EQ(h.main().List1.items(), (Texts{"無し", "CTRL", "ALT"}));
+    const Texts& keys = h.main().List2.items();
+    ASSERT_EQ(keys.size(), 120u);
+    const std::pair<std::size_t, const char*> key_places[] = {
+        {0, "SPACE"}, {1, "\""}, {11, ","}, {93, "~"}, {94, "10"}, {95, "ESC"}, {103, "PGUP"}, {104, "F1"}, {119, "F16"}};
+    for (const auto& [place, entry] : key_places) EXPECT_EQ(keys[place], entry) << place;
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), "!"), 0);
+
+    const Texts& captions = h.main().List3.items();
+    ASSERT_EQ(captions.size(), 237u);
+    EXPECT_EQ(captions.front(), "日本語入力");
+    EXPECT_EQ(captions.back(), "Path Exstrude");
+    for (const char* own_spelling : {"Add Pluagin", "Senter Scale", "Duuble Side", "Tpggle E C Pnt", "Symme tize"})
+        EXPECT_EQ(std::count(captions.begin(), captions.end(), own_spelling), 1) << own_spelling;
+    for (const std::string& caption : captions)
+        EXPECT_EQ(char_count(caption) > 15, caption == "VertLectric Demo") << caption;
+}
 
 // The key string for a modifier and a key, as the key-text table gives it.
 std::string expected_key_string(int modifier, int key) {
