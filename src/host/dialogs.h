@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace tastrel::host {
@@ -14,6 +16,11 @@ public:
     virtual ~Dialogs() = default;
     virtual Answer message_box(std::string_view text, std::string_view title = app_title,
                                Buttons buttons = Buttons::ok) = 0;
+    // The standard Open and Save dialogs for a settings file, starting in
+    // `folder`: the path chosen, nothing when the user cancelled. Saving
+    // asks before it replaces a file.
+    virtual std::optional<std::string> choose_file_to_open(std::string_view folder) = 0;
+    virtual std::optional<std::string> choose_file_to_save(std::string_view folder, std::string_view name) = 0;
 };
 
 }  // namespace tastrel::host

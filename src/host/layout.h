@@ -23,6 +23,7 @@ struct ControlLayout {
     int container = no_container;  // the id of the frame it sits in
     FontRole font = FontRole::form;
     std::uint32_t text_colour = system_text_colour;
+    bool enabled = true;
 };
 
 struct MenuLayout {

@@ -1,4 +1,5 @@
 #pragma once
+#include "host/form_peer.h"
 
 namespace tastrel::host {
 
@@ -10,6 +11,10 @@ public:
     virtual double height_twips() const = 0;
     virtual double twips_per_pixel_x() const = 0;
     virtual double twips_per_pixel_y() const = 0;
+    // Monitors in twips of the whole desktop: the one under the mouse
+    // pointer, and the one that holds most of an area (the nearest when none does).
+    virtual TwipsRect monitor_at_pointer() const = 0;
+    virtual TwipsRect monitor_of(const TwipsRect& area) const = 0;
 };
 
 }  // namespace tastrel::host

@@ -13,6 +13,9 @@
 
 namespace tastrel {
 
+// The keypad's menu items refuse while the editor is open.
+inline constexpr const char* keypad_locked_message = "ﾃﾝｷｰの変更はできません。また、設定中にﾃﾝｷｰは使用できません。";
+
 class KeypadForm : public host::Form {
 public:
     KeypadForm(host::Services& services, SharedState& state);

@@ -2,12 +2,6 @@
 #include "shell/main_form.h"
 
 namespace tastrel {
-namespace {
-
-constexpr const char* keypad_locked_message = "ﾃﾝｷｰの変更はできません。また、設定中にﾃﾝｷｰは使用できません。";
-
-}  // namespace
-
 void MainForm::Chk_Tenkey_Click() { state_.Tenkey_Start = Chk_Tenkey.value() == 1 ? "1" : "0"; }
 
 void MainForm::Mnu_Tenkey_Click() {

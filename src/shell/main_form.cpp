@@ -36,8 +36,6 @@ MainForm::MainForm(host::Services& services, SharedState& state, KeypadForm& key
         Command1.push_back(std::make_unique<host::CommandButton>(*this, i, design_text(i)));
 }
 
-std::string MainForm::settings_path() const { return services_.app.program_folder() + state_.Data_File; }
-
 PlacementContext MainForm::placement() {
     return {services_.screen, services_.windows, services_.dialogs, state_.Set_Changed};
 }
@@ -151,6 +149,11 @@ void MainForm::Control_Click(int control) {
     case main_ui::Command2: return Command2_Click();
     case main_ui::Command3: return Command3_Click();
     case main_ui::Command4: return Command4_Click();
+    case main_ui::Cmd_Change: return Cmd_Change_Click();
+    case main_ui::Mnu_Set_Read: return Mnu_Set_Read_Click();
+    case main_ui::Mnu_Set_Backup: return Mnu_Set_Backup_Click();
+    case main_ui::Mnu_Frm_Pos: return Mnu_Frm_Pos_Click();
+    case main_ui::Mnu_Tenkey_left: return Mnu_Tenkey_left_Click();
     default: return;
     }
 }

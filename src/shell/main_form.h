@@ -55,6 +55,13 @@ public:
     bool Save_Setting_Data(const std::string& path);
     void Ask_Save();
     void Mnu_Set_Save_Click();
+    void Cmd_Change_Click();
+    void Mnu_Set_Read_Click();
+    void Mnu_Set_Backup_Click();
+
+    // The windows' places.
+    void Mnu_Frm_Pos_Click();
+    void Mnu_Tenkey_left_Click();
 
     // The switches.
     void Check1_Click();
@@ -78,7 +85,7 @@ public:
     void List2_Click();
     void List3_Click();
 
-    // The program's folder followed directly by Data_File.
+    // The file in use: a registration in the program's folder, or a file of the user's.
     std::string settings_path() const;
 
 protected:
@@ -93,6 +100,9 @@ private:
     void restore_selected_button();
     void clear_editor();
     void leave_edit_mode();
+    bool replace_settings(const std::string& path, const std::string& data_file);
+    bool may_replace_settings();
+    void apply_loaded_settings();
     PlacementContext placement();
     void quit_without_modeler(std::string_view message);
     // The four position lines of the palette centred on the screen, the keypad at its left.

@@ -41,7 +41,9 @@ constexpr host::ControlLayout controls[] = {
     {main_ui::Command3, button, "キャンセル", 2820, 4392, 1152, 372, "設定の変更をｷｬﾝｾﾙします。"},
     {main_ui::Command4, button, "戻る", 4020, 4392, 1152, 372, "設定変更画面を終了し元に戻ります。"},
     {main_ui::Check1, check_box, "常に前面に表示する", 120, 180, 1692, 192, "", main_ui::Frame1},
-    {main_ui::Command5, button, "LW設定読込", 4080, 180, 1092, 432, "LightWave3Dﾓﾃﾞﾗｰのｷｰ設定を呼び出します。"},
+    // No documented format of Modeler's key configuration exists to read yet.
+    {main_ui::Command5, button, "LW設定読込", 4080, 180, 1092, 432, "LightWave3Dﾓﾃﾞﾗｰのｷｰ設定を呼び出します。",
+     no_container, form, host::system_text_colour, false},
     {main_ui::Label1, label, "同時押しｷｰ", 1620, 1908, 792, 156, ""},
     {main_ui::Label2, label, "入力ｷｰ", 2556, 1908, 480, 156, ""},
     {main_ui::Label3, label, "表示文字", 3420, 1908, 624, 156, ""},

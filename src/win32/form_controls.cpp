@@ -44,7 +44,8 @@ HWND create_control(HWND form, const host::FormLayout& layout, const host::Contr
     const ControlClass control_class = class_of(place.kind);
     const RECT rect = control_rect(layout, place, scale);
     HWND control = CreateWindowExW(0, control_class.name, widen(place.text).c_str(),
-                                   WS_CHILD | WS_VISIBLE | control_class.style, rect.left, rect.top,
+                                   WS_CHILD | WS_VISIBLE | (place.enabled ? 0 : WS_DISABLED) | control_class.style,
+                                   rect.left, rect.top,
                                    rect.right - rect.left, rect.bottom - rect.top, form,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_child_id + place.id)),
                                    GetModuleHandleW(nullptr), nullptr);

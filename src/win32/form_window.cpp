@@ -206,8 +206,8 @@ void FormWindow::create_controls() {
     }
 }
 
-// A frame lets the mouse through to the form, so its tip is a region of the
-// form; every other control has a tip of its own.
+// A frame, and a disabled control, let the mouse through to the form, so
+// their tips are regions of the form; every other control has a tip of its own.
 void FormWindow::show_tooltip_text(int id, const ControlState& control, bool add) {
     if (tooltip_ == nullptr || control.window == nullptr) return;
     std::wstring text = widen(control.tooltip);
@@ -215,7 +215,7 @@ void FormWindow::show_tooltip_text(int id, const ControlState& control, bool add
     tool.cbSize = sizeof tool;
     tool.hwnd = hwnd_;
     tool.lpszText = text.data();
-    if (control.kind == host::ControlKind::frame) {
+    if (control.kind == host::ControlKind::frame || !IsWindowEnabled(control.window)) {
         tool.uFlags = 0;
         tool.uId = static_cast<UINT_PTR>(first_child_id + id);
         tool.rect = control_rect(layout_, host::layout_of(layout_, id), scale_);

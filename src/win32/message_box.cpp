@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "win32/other_windows_disabled.h"
 #include "win32/wide.h"
 
 namespace tastrel::win32 {
@@ -17,37 +18,6 @@ host::Answer answer_of(int result) {
     default: return host::Answer::cancel;  // IDCANCEL, or the box could not be shown
     }
 }
-
-// While a box is up none of the program's windows may take a click that would
-// run a handler in the middle of another. MessageBoxW disables only the owner
-// (MB_TASKMODAL helps only when there is none), so this disables the rest.
-class OtherWindowsDisabled {
-public:
-    explicit OtherWindowsDisabled(HWND owner) : owner_(owner) {
-        EnumThreadWindows(GetCurrentThreadId(), disable, reinterpret_cast<LPARAM>(this));
-    }
-    ~OtherWindowsDisabled() {
-        for (HWND window : disabled_) EnableWindow(window, TRUE);
-    }
-    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
-    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
-
-private:
-    static BOOL CALLBACK disable(HWND window, LPARAM context) noexcept {
-        auto* self = reinterpret_cast<OtherWindowsDisabled*>(context);
-        if (window == self->owner_ || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
-        try {
-            self->disabled_.push_back(window);
-        } catch (...) {
-            return FALSE;  // left enabled: better than left disabled for good
-        }
-        EnableWindow(window, FALSE);
-        return TRUE;
-    }
-
-    HWND owner_;
-    std::vector<HWND> disabled_;
-};
 
 }  // namespace
 

@@ -24,6 +24,30 @@ host::Answer ScriptedDialogs::message_box(std::string_view text, std::string_vie
     return answer;
 }
 
+namespace {
+
+std::optional<std::string> next_choice(std::deque<std::optional<std::string>>& chosen) {
+    if (chosen.empty()) {
+        ADD_FAILURE() << "no file scripted for a file dialog";
+        return std::nullopt;
+    }
+    std::optional<std::string> choice = chosen.front();
+    chosen.pop_front();
+    return choice;
+}
+
+}  // namespace
+
+std::optional<std::string> ScriptedDialogs::choose_file_to_open(std::string_view folder) {
+    file_dialogs.push_back("open " + std::string(folder));
+    return next_choice(chosen_files);
+}
+
+std::optional<std::string> ScriptedDialogs::choose_file_to_save(std::string_view folder, std::string_view name) {
+    file_dialogs.push_back("save " + std::string(folder) + " " + std::string(name));
+    return next_choice(chosen_files);
+}
+
 std::vector<std::string> ScriptedDialogs::texts() const {
     std::vector<std::string> result;
     for (const auto& record : shown) result.push_back(record.text);
@@ -53,6 +77,36 @@ WindowHandle FakeDesktop::add_window(std::string title, std::string class_name, 
     windows_[handle] = window;
     z_order_.push_back(handle);
     return handle;
+}
+
+namespace {
+
+host::TwipsRect in_twips(const host::PixelRect& r, double tpp) {
+    return {r.left * tpp, r.top * tpp, r.width * tpp, r.height * tpp};
+}
+
+double overlap(double a, double a_size, double b, double b_size) {
+    return std::max(0.0, std::min(a + a_size, b + b_size) - std::max(a, b));
+}
+
+}  // namespace
+
+host::TwipsRect FakeDesktop::monitor_at_pointer() const {
+    for (const host::PixelRect& m : monitors)
+        if (pointer.x >= m.left && pointer.x < m.left + m.width && pointer.y >= m.top && pointer.y < m.top + m.height)
+            return in_twips(m, tpp);
+    return in_twips(monitors.front(), tpp);
+}
+
+host::TwipsRect FakeDesktop::monitor_of(const host::TwipsRect& area) const {
+    host::TwipsRect best = in_twips(monitors.front(), tpp);
+    double best_share = -1;
+    for (const host::PixelRect& m : monitors) {
+        const host::TwipsRect t = in_twips(m, tpp);
+        const double share = overlap(t.left, t.width, area.left, area.width) * overlap(t.top, t.height, area.top, area.height);
+        if (share > best_share) best = t, best_share = share;
+    }
+    return best;
 }
 
 WindowHandle FakeDesktop::add_child(WindowHandle parent, std::string class_name) {

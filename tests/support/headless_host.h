@@ -27,7 +27,13 @@ struct MessageRecord {
 class ScriptedDialogs : public host::Dialogs {
 public:
     host::Answer message_box(std::string_view text, std::string_view title, host::Buttons buttons) override;
+    std::optional<std::string> choose_file_to_open(std::string_view folder) override;
+    std::optional<std::string> choose_file_to_save(std::string_view folder, std::string_view name) override;
     std::deque<host::Answer> answers;  // given to Yes/No/Cancel boxes in turn
+    // Paths the file dialogs give in turn; nothing stands for Cancel.
+    std::deque<std::optional<std::string>> chosen_files;
+    // What each file dialog was opened with: "open <folder>", "save <folder> <name>".
+    std::vector<std::string> file_dialogs;
     std::vector<MessageRecord> shown;
     std::vector<std::string> texts() const;
 };
@@ -107,6 +113,11 @@ public:
     double height_twips() const override { return screen_height_px * tpp; }
     double twips_per_pixel_x() const override { return tpp; }
     double twips_per_pixel_y() const override { return tpp; }
+    // Monitors in pixels, the first the primary; the pointer in pixels.
+    std::vector<host::PixelRect> monitors{{0, 0, 1024, 768}};
+    host::PixelPoint pointer{100, 100};
+    host::TwipsRect monitor_at_pointer() const override;
+    host::TwipsRect monitor_of(const host::TwipsRect& area) const override;
 
     std::unique_ptr<host::FormPeer> create_form(host::FormKind kind, host::FormEvents& events) override;
 
