@@ -213,6 +213,27 @@ std::optional<MessageBoxSeen> wait_message_box(DWORD process, int ms) {
     return MessageBoxSeen{box, window_text(box), window_text(GetDlgItem(box, 0xFFFF))};
 }
 
+// The file name field of an Open or Save dialog: a combo box in the
+// explorer style, an edit field in the old one.
+HWND file_name_field(HWND dialog) {
+    for (const int id : {0x47C, 0x480})
+        if (const HWND field = GetDlgItem(dialog, id)) return field;
+    return nullptr;
+}
+
+bool answer_file_dialog(DWORD process, std::string_view path, int ms) {
+    const HWND dialog = poll(ms, [&]() -> HWND {
+        const HWND window = find_top_level(process, {}, L"#32770");
+        return window && file_name_field(window) ? window : nullptr;
+    });
+    if (dialog == nullptr) return false;
+    const std::wstring name = wide(path);
+    SendMessageTimeoutW(file_name_field(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()),
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    return window_gone(dialog);
+}
+
 void answer(const MessageBoxSeen& box, int button) {
     PostMessageW(GetDlgItem(box.window, button), BM_CLICK, 0, 0);
     window_gone(box.window);

@@ -97,6 +97,9 @@ struct MessageBoxSeen {
 };
 // The next message box of the process; nothing when none shows within `ms`.
 std::optional<MessageBoxSeen> wait_message_box(DWORD process, int ms = 10000);
+// Puts a path in the file name field of the program's next Open or Save
+// dialog and confirms it; false when no dialog showed or it stayed open.
+bool answer_file_dialog(DWORD process, std::string_view path, int ms = 10000);
 // Clicks the box's button (IDOK, IDYES, IDNO, IDCANCEL) and waits until it closes.
 void answer(const MessageBoxSeen& box, int button);
 
