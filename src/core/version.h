@@ -1,7 +1,8 @@
 #pragma once
+#include "core/version_numbers.h"
 
 namespace tastrel {
 
-inline constexpr const char* version_text = "1.0.0";
+inline constexpr const char* version_text = TASTREL_VERSION_TEXT;
 
 }  // namespace tastrel

@@ -469,8 +469,12 @@ void register_form_class() {
     WNDCLASSEXW form_class{};
     form_class.cbSize = sizeof form_class;
     form_class.lpfnWndProc = FormWindow::window_procedure;
-    form_class.hInstance = GetModuleHandleW(nullptr);
-    form_class.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    form_class.hInstance = program;
+    form_class.hIcon = LoadIconW(program, MAKEINTRESOURCEW(1));
+    if (form_class.hIcon == nullptr) form_class.hIcon = LoadIconW(nullptr, IDI_APPLICATION);  // a test's own exe
+    form_class.hIconSm = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     form_class.lpszClassName = form_class_name;
     RegisterClassExW(&form_class);  // fails harmlessly when a factory registered it before
