@@ -30,6 +30,15 @@ constexpr wchar_t form_class_name[] = L"Tastrel.Form";
 constexpr DWORD form_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR first_timer_id = 1000;
 
+// The resolution of the monitor the window is on, where the system can say
+// (Windows 10 1607 and later); the system resolution otherwise.
+int window_dpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto get_dpi_for_window = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    return get_dpi_for_window != nullptr ? static_cast<int>(get_dpi_for_window(window)) : 0;
+}
+
 // The messages a tooltip control takes from TTM_RELAYEVENT.
 bool is_mouse_message(UINT message) {
     switch (message) {
@@ -125,6 +134,8 @@ private:
     LRESULT on_final_destroy(UINT message, WPARAM wparam, LPARAM lparam);
 
     void create_window();
+    LRESULT on_dpi_changed(WPARAM wparam, LPARAM lparam);
+    void use_dpi(int dpi);
     void create_tooltip_control();
     void create_controls();
     void show_tooltip_text(int id, const ControlState& control, bool add);
@@ -134,6 +145,10 @@ private:
     host::FormKind kind_;
     const host::FormLayout& layout_;
     host::FormEvents& events_;
+    // Places on the desktop convert at the system resolution, as every other
+    // twips figure of the program does; the window's own layout and size
+    // convert at the resolution of the monitor it is on.
+    const Scale desktop_;
     Scale scale_;
     int& open_forms_;
     UniqueBrush background_, field_background_;
@@ -151,6 +166,7 @@ FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scal
     : kind_(kind),
       layout_(layout_of(kind)),
       events_(events),
+      desktop_(scale),
       scale_(scale),
       open_forms_(open_forms),
       background_(CreateSolidBrush(static_cast<COLORREF>(layout_.back_colour))),
@@ -161,6 +177,7 @@ FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scal
     ++open_forms_;
     create_tooltip_control();
     create_controls();
+    if (const int dpi = window_dpi(hwnd_); dpi != scale_.dpi()) use_dpi(dpi);
 }
 
 FormWindow::~FormWindow() {
@@ -224,18 +241,51 @@ void FormWindow::show_tooltip_text(int id, const ControlState& control, bool add
         tool.uId = reinterpret_cast<UINT_PTR>(control.window);
     }
     SendMessageW(tooltip_, add ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!add && (tool.uFlags & TTF_IDISHWND) == 0) SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 host::TwipsRect FormWindow::bounds() const {
     RECT rect{};
     GetWindowRect(hwnd_, &rect);
-    const double x = scale_.twips_per_pixel_x, y = scale_.twips_per_pixel_y;
-    return {rect.left * x, rect.top * y, (rect.right - rect.left) * x, (rect.bottom - rect.top) * y};
+    return {rect.left * desktop_.twips_per_pixel_x, rect.top * desktop_.twips_per_pixel_y,
+            (rect.right - rect.left) * scale_.twips_per_pixel_x, (rect.bottom - rect.top) * scale_.twips_per_pixel_y};
 }
 
 void FormWindow::set_bounds(const host::TwipsRect& b) {
-    SetWindowPos(hwnd_, nullptr, scale_.x(b.left), scale_.y(b.top), scale_.x(b.width), scale_.y(b.height),
+    SetWindowPos(hwnd_, nullptr, desktop_.x(b.left), desktop_.y(b.top), scale_.x(b.width), scale_.y(b.height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved to a monitor of another resolution, or that monitor's scaling
+// changed: the layout and fonts follow, and the window takes the place the
+// system suggests.
+LRESULT FormWindow::on_dpi_changed(WPARAM wparam, LPARAM lparam) {
+    use_dpi(HIWORD(wparam));
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
+void FormWindow::use_dpi(int dpi) {
+    if (dpi <= 0) return;
+    scale_ = Scale{host::twips_per_inch / dpi, host::twips_per_inch / dpi};
+    UniqueFont palette_font = make_font(host::palette_font_name, dpi);
+    UniqueFont form_font = make_font(host::form_font_name, dpi);
+    for (const host::ControlLayout& place : layout_.controls) {
+        const HWND control = controls_[place.id].window;
+        if (control == nullptr) continue;
+        const RECT rect = control_rect(layout_, place, scale_);
+        SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const HFONT font = place.font == host::FontRole::palette ? palette_font.get() : form_font.get();
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        if (!controls_[place.id].tooltip.empty()) show_tooltip_text(place.id, controls_[place.id], false);
+    }
+    if (tooltip_ != nullptr) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font.get()), FALSE);
+    // The controls hold the new fonts before the old ones go.
+    palette_font_ = std::move(palette_font);
+    form_font_ = std::move(form_font);
 }
 
 // The palette takes the focus when the program first shows it; after that,
@@ -366,6 +416,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC: return on_static_colour(reinterpret_cast<HDC>(wparam));
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLOREDIT: return on_field_colour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_DPICHANGED: return on_dpi_changed(wparam, lparam);
     case WM_NCDESTROY: return on_final_destroy(message, wparam, lparam);
     default: return DefWindowProcW(hwnd_, message, wparam, lparam);
     }

@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
+#include "host/twips.h"
 #include "win32/handles.h"
 
 namespace tastrel::win32 {
 namespace {
 
-constexpr double twips_per_inch = 1440;
-
-double twips_per_pixel(int dots_per_inch) { return twips_per_inch / (dots_per_inch > 0 ? dots_per_inch : 96); }
+double twips_per_pixel(int dots_per_inch) { return host::twips_per_inch / (dots_per_inch > 0 ? dots_per_inch : 96); }
 
 }  // namespace
 

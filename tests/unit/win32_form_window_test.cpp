@@ -2,10 +2,13 @@
 // the work that each control would otherwise do for itself.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <windows.h>
 #include <commctrl.h>
 
 #include "host/form_peer.h"
+#include "host/twips.h"
 #include "keypad/keypad_controls.h"
 #include "win32/form_controls.h"
 #include "win32/form_window.h"
@@ -79,6 +82,52 @@ TEST(Win32FormWindow, ShowsAControlsTipWhenTheMouseRestsOnIt) {
     PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
     pump_for(1500);
     EXPECT_NE(visible_tooltip_of(GetCurrentThreadId()), nullptr);
+}
+
+int font_height(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::abs(font.lfHeight);
+}
+
+RECT client_rect_of(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// A move to a monitor at 1.5 times the resolution: the layout, the fonts and
+// the window grow with it, and the form's size in twips stays.
+TEST(Win32FormWindow, LaysItselfOutAgainWhenTheResolutionChanges) {
+    const Win32Screen screen;
+    Win32FormFactory factory(screen);
+    SilentEvents events;
+    const std::unique_ptr<host::FormPeer> form = factory.create_form(host::FormKind::keypad, events);
+    const HWND window = to_hwnd(form->handle());
+    const HWND button = GetDlgItem(window, first_child_id + keypad_ui::Command2);
+    ASSERT_NE(button, nullptr);
+    const int dpi = static_cast<int>(std::lround(host::twips_per_inch / screen.twips_per_pixel_y()));
+    const int higher = dpi * 3 / 2;
+    const RECT before = client_rect_of(button);
+    const int font_before = font_height(button);
+    const host::TwipsRect bounds_before = form->bounds();
+
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    RECT suggested{outer.left, outer.top, outer.left + (outer.right - outer.left) * 3 / 2,
+                   outer.top + (outer.bottom - outer.top) * 3 / 2};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(higher, higher), reinterpret_cast<LPARAM>(&suggested));
+
+    const RECT after = client_rect_of(button);
+    EXPECT_NEAR(after.left, before.left * 1.5, 1.0);
+    EXPECT_NEAR(after.top, before.top * 1.5, 1.0);
+    EXPECT_NEAR(after.right - after.left, (before.right - before.left) * 1.5, 1.0);
+    EXPECT_NEAR(font_height(button), font_before * 1.5, 1.0);
+    RECT now{};
+    GetWindowRect(window, &now);
+    EXPECT_EQ(now.right - now.left, suggested.right - suggested.left) << "the suggested size is taken";
+    EXPECT_NEAR(form->bounds().width, bounds_before.width, 2 * screen.twips_per_pixel_x());
 }
 
 }  // namespace
