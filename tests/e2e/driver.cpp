@@ -75,16 +75,30 @@ std::string utf8(std::wstring_view text) {
     return result;
 }
 
+namespace {
+
+// Every file a test left in the folder, whatever its name.
+void empty_folder(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+}  // namespace
+
 Sandbox::Sandbox(std::string_view name) : folder_(windows_path(E2E_WORK_DIR) + L"\\" + wide(name)) {
     CreateDirectoryW(windows_path(E2E_WORK_DIR).c_str(), nullptr);
     CreateDirectoryW(folder_.c_str(), nullptr);
-    DeleteFileW(settings_path().c_str());
+    empty_folder(folder_);
     CopyFileW(windows_path(TASTREL_EXE).c_str(), exe().c_str(), FALSE);
 }
 
 Sandbox::~Sandbox() {
-    DeleteFileW(settings_path().c_str());
-    DeleteFileW(exe().c_str());
+    empty_folder(folder_);
     RemoveDirectoryW(folder_.c_str());
 }
 
@@ -227,9 +241,15 @@ bool answer_file_dialog(DWORD process, std::string_view path, int ms) {
         return window && file_name_field(window) ? window : nullptr;
     });
     if (dialog == nullptr) return false;
+    // The dialog fills the field in while it starts: the path is put in until it stays.
     const std::wstring name = wide(path);
-    SendMessageTimeoutW(file_name_field(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()),
-                        SMTO_ABORTIFHUNG, 2000, nullptr);
+    const bool filled = poll(ms, [&] {
+        SendMessageTimeoutW(file_name_field(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()),
+                            SMTO_ABORTIFHUNG, 2000, nullptr);
+        Sleep(100);
+        return window_text(file_name_field(dialog)) == path;
+    });
+    if (!filled) return false;
     PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     return window_gone(dialog);
 }
