@@ -41,9 +41,11 @@ std::string KeyLog::read_from(std::uint64_t offset) const {
     return bytes;
 }
 
-std::optional<long long> KeyLog::find(std::uint64_t offset, std::string_view message, unsigned vk) const {
-    char wanted[48];
+std::optional<long long> KeyLog::find(std::uint64_t offset, std::string_view message, unsigned vk,
+                                      std::string_view target) const {
+    char wanted[48], wanted_target[48];
     std::snprintf(wanted, sizeof wanted, " %.*s vk=%02X ", static_cast<int>(message.size()), message.data(), vk);
+    std::snprintf(wanted_target, sizeof wanted_target, " target=%.*s ", static_cast<int>(target.size()), target.data());
     const std::string text = read_from(offset);
     // Whole lines only: the stand-in may be half-way through writing the last.
     for (std::size_t start = 0, end = text.find('\n'); end != std::string::npos;
@@ -51,6 +53,7 @@ std::optional<long long> KeyLog::find(std::uint64_t offset, std::string_view mes
         const std::string_view line(text.data() + start, end - start);
         const std::size_t field = line.find(" qpc=");
         if (line.find(wanted) == std::string_view::npos || field == std::string_view::npos) continue;
+        if (!target.empty() && line.find(wanted_target) == std::string_view::npos) continue;
         long long qpc = 0;
         const std::string_view digits = line.substr(field + 5);
         if (std::from_chars(digits.data(), digits.data() + digits.size(), qpc).ec == std::errc()) return qpc;
