@@ -534,15 +534,18 @@ void register_form_class() {
 }  // namespace
 
 bool preprocess_form_message(MSG& message) {
+    // Timer ticks and the rest go straight on, without a look at the window.
+    const bool mouse = is_mouse_message(message.message);
+    if (!mouse && !is_key_message(message.message)) return false;
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
     wchar_t name[32] = {};
     if (root == nullptr || GetClassNameW(root, name, 32) <= 0 || std::wstring_view(name) != form_class_name)
         return false;
-    if (is_mouse_message(message.message)) {
+    if (mouse) {
         if (const FormWindow* form = FormWindow::of(root)) form->relay_to_tooltip(message);
         return false;
     }
-    return is_key_message(message.message) && IsDialogMessageW(root, &message);
+    return IsDialogMessageW(root, &message);
 }
 
 Win32FormFactory::Win32FormFactory(const host::Screen& screen) : screen_(screen) { register_form_class(); }

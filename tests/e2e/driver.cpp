@@ -295,11 +295,22 @@ bool select_entry(HWND list, std::string_view entry) {
 
 void post_command(HWND window, int id) { PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
-void click(HWND button) {
-    const HWND window = GetAncestor(button, GA_ROOT);
-    SetForegroundWindow(window);
-    wait_until([&] { return GetForegroundWindow() == window; }, 2000);
+bool bring_to_front(HWND window) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SetForegroundWindow(window);
+        if (wait_until([&] { return GetForegroundWindow() == window; }, 250)) {
+            // A mouse click's activation is over before the click arrives.
+            Sleep(30);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool click(HWND button) {
+    const bool in_front = bring_to_front(GetAncestor(button, GA_ROOT));
     PostMessageW(button, BM_CLICK, 0, 0);
+    return in_front;
 }
 
 void save_screenshot(HWND window, const std::string& name) {

@@ -112,9 +112,13 @@ HWND find_child(HWND window, std::string_view text);
 bool select_entry(HWND list, std::string_view entry);
 // A menu command, posted so a message box it opens cannot block us.
 void post_command(HWND window, int id);
+// Brings a window to the front and lets the activation finish; false when
+// it would not come.
+bool bring_to_front(HWND window);
 // Clicks a button as a user does: its window comes to the front first, as a
-// mouse click brings it, then the click is posted.
-void click(HWND button);
+// mouse click brings it, then the click is posted. False when the window
+// would not come to the front (the click is posted all the same).
+bool click(HWND button);
 
 // Saves the window as it is on screen to the artefacts folder as BMP.
 void save_screenshot(HWND window, const std::string& name);

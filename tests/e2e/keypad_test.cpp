@@ -41,7 +41,7 @@ TEST(Keypad, TypesIntoTheRecordedFieldsOfModelersDialog) {
     std::size_t expected = 0;
     for (const auto& press : presses) {
         const std::size_t before = modeler.keys().size();
-        click(find_child(keypad, press.caption));
+        ASSERT_TRUE(click(find_child(keypad, press.caption))) << press.caption << ": the keypad did not come to the front";
         expected += press.keys;
         ASSERT_TRUE(wait_until([&] { return key_ups(modeler) >= expected; }, 3000)) << press.caption;
         const std::vector<LoggedKey> keys = modeler.keys();
@@ -54,8 +54,7 @@ TEST(Keypad, TypesIntoTheRecordedFieldsOfModelersDialog) {
     modeler.close_dialog();
     ASSERT_TRUE(wait_until([&] { return modeler.dialog_fields().empty(); }));
     ASSERT_TRUE(wait_until([&] { return GetForegroundWindow() == modeler.window(); }, 2000));
-    SetForegroundWindow(keypad);
-    ASSERT_TRUE(wait_until([&] { return GetForegroundWindow() == keypad; }, 2000));
+    ASSERT_TRUE(bring_to_front(keypad));
     PostMessageW(keypad, WM_CLOSE, 0, 0);
     EXPECT_TRUE(window_gone(keypad));
     EXPECT_TRUE(wait_until([&] { return GetForegroundWindow() == modeler.window(); }, 2000));
