@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
     std::setvbuf(stdout, nullptr, _IONBF, 0);  // the script waits for "ready"
     const KeypadScene scene("keypad-cpu", dialog_fields);
-    const e2e::Process minimal(windows_path(MINIMAL_FOLLOWER_EXE), L"", windows_path(E2E_WORK_DIR));
+    const e2e::Process minimal(e2e::windows_path(MINIMAL_FOLLOWER_EXE), L"", e2e::windows_path(E2E_WORK_DIR));
     const HWND follower = wait_follower();
     // The palette hides itself only when its watch sees the dialog.
     const auto scene_holds = [&] {

@@ -1,5 +1,7 @@
 #include "logged_standin.h"
 
+using e2e::windows_path;
+
 namespace {
 
 constexpr UINT open_popup = WM_APP + 1;
@@ -11,13 +13,6 @@ std::wstring log_path(std::string_view name) {
 }
 
 }  // namespace
-
-std::wstring windows_path(std::string_view unix_path) {
-    std::wstring path = L"Z:" + e2e::wide(unix_path);
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
-    return path;
-}
 
 LoggedStandIn::LoggedStandIn(std::string_view log_name)
     : log_(log_path(log_name)),

@@ -22,6 +22,3 @@ private:
     e2e::Process process_;
     HWND window_;
 };
-
-// The path Wine gives a file of this machine: drive Z: is its root.
-std::wstring windows_path(std::string_view unix_path);

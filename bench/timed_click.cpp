@@ -27,15 +27,8 @@ double qpc_to_ms(long long ticks) {
 
 }  // namespace
 
-bool bring_to_front(HWND window) {
-    SetForegroundWindow(window);
-    if (!e2e::wait_until([&] { return GetForegroundWindow() == window; }, arrival_limit_ms)) return false;
-    Sleep(30);
-    return true;
-}
-
 void time_click(HWND window, HWND button, const KeyLog& log, ExpectedKey key, ClickTimes& times) {
-    if (!bring_to_front(window)) {
+    if (!e2e::bring_to_front(window)) {
         ++times.not_in_front;
         return;
     }

@@ -23,10 +23,6 @@ struct ExpectedKey {
     std::string_view target;  // the stand-in's name of the window it must reach; any when empty
 };
 
-// Brings the window to the front as a mouse click would, then lets the
-// activation's own messages pass before a clock starts.
-bool bring_to_front(HWND window);
-
 // One click of `button`, with `window` brought to the front first, counted in `times`.
 void time_click(HWND window, HWND button, const KeyLog& log, ExpectedKey key, ClickTimes& times);
 

@@ -31,7 +31,7 @@ void KeypadForm::Form_Load() {
         }
     }
     set_visible(true);
-    Timer1.set_interval(50);
+    Timer1.set_interval(follow_interval_ms);
     state_.Tenkey_Show = "1";
 }
 

@@ -13,6 +13,9 @@
 
 namespace tastrel {
 
+// The follow timer's interval while it runs.
+inline constexpr int follow_interval_ms = 50;
+
 // The keypad's menu items refuse while the editor is open.
 inline constexpr const char* keypad_locked_message = "ﾃﾝｷｰの変更はできません。また、設定中にﾃﾝｷｰは使用できません。";
 

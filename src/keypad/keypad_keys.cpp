@@ -6,8 +6,6 @@
 namespace tastrel {
 namespace {
 
-constexpr int follow_interval_ms = 50;
-
 // The five editing keys go by their names; every other caption is typed as it stands.
 std::string key_string_for(const std::string& caption) {
     for (const char* name : {"TAB", "ENTER", "BS", "DEL", "HOME"})

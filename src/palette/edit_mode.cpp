@@ -9,13 +9,11 @@ namespace tastrel {
 
 void MainForm::Mnu_Set_Change_Click() {
     if (state_.Edit_Mode == 1) return;
-    // The keypad closes while editing; Tenkey_Show remembers to reopen it.
-    if (state_.Tenkey_Show == "1") {
-        keypad_.unload();
-        state_.Tenkey_Show = "1";
-    } else {
-        keypad_.unload();
-    }
+    // The keypad closes while editing; Tenkey_Show, which closing clears,
+    // keeps whether to reopen it.
+    const std::string keypad_shown = state_.Tenkey_Show;
+    keypad_.unload();
+    state_.Tenkey_Show = keypad_shown;
     state_.Palette_Width = to_position(width());
     state_.Palette_Left = to_position(left());
     state_.Palette_Top = to_position(top());

@@ -45,8 +45,7 @@ void MainForm::Command2_Click() {
     const auto slot = static_cast<std::size_t>(Btn_Index);
     state_.Btn_Cmd[slot] = Key_Prefix + Key_Text;
     state_.Btn_Name[slot] = Text1.text();
-    Command1[slot]->set_caption(shown_caption(state_.Btn_Name[slot]));
-    Command1[slot]->set_tooltip(tooltip_for(state_.Btn_Name[slot]));
+    show_stored_caption(slot);
     state_.Set_Changed = 1;
     Edit_Ready = 0;
     clear_editor();

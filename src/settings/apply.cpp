@@ -51,11 +51,13 @@ void MainForm::Apply_Setting_Data() {
     set_top(state_.Main_Top);
 }
 
+void MainForm::show_stored_caption(std::size_t slot) {
+    Command1[slot]->set_caption(shown_caption(state_.Btn_Name[slot]));
+    Command1[slot]->set_tooltip(tooltip_for(state_.Btn_Name[slot]));
+}
+
 void MainForm::Set_Button_Caption() {
-    for (int i = 0; i < button_count; ++i) {
-        Command1[i]->set_caption(shown_caption(state_.Btn_Name[i]));
-        Command1[i]->set_tooltip(tooltip_for(state_.Btn_Name[i]));
-    }
+    for (int i = 0; i < button_count; ++i) show_stored_caption(static_cast<std::size_t>(i));
     const std::string& file = state_.Data_File;
     Cmd_Change.set_caption(file == "\\lw_m_data_01.txt"   ? "登録01"
                            : file == "\\lw_m_data_02.txt" ? "登録02"

@@ -52,8 +52,8 @@ void MainForm::Cmd_Change_Click() {
                            ? registrations[0]
                            : *(current + 1);
     const std::string path = services_.app.program_folder() + next;
-    if (services_.files.read_all(path)) {
-        replace_settings(path, next);
+    if (const std::optional<std::string> bytes = services_.files.read_all(path)) {
+        replace_settings(path, next, *bytes);
         return;
     }
     // A registration used for the first time starts from the built-in settings.
@@ -74,7 +74,12 @@ void MainForm::Mnu_Set_Read_Click() {
     std::string data_file = *path;
     for (const char* name : registrations)
         if (same_path(*path, folder + name)) data_file = name;
-    replace_settings(*path, data_file);
+    const std::optional<std::string> bytes = services_.files.read_all(*path);
+    if (!bytes) {
+        refuse_settings_file(*path);
+        return;
+    }
+    replace_settings(*path, data_file, *bytes);
 }
 
 // A copy: the settings in use stay tied to their own file, which is saved
@@ -89,22 +94,21 @@ void MainForm::Mnu_Set_Backup_Click() {
     if (Save_Setting_Data(*path) && same_path(*path, current)) state_.Set_Changed = 0;
 }
 
-// Reads and checks the file first: a file that fails leaves everything as it
+// Checks the file's text first: a file that fails leaves everything as it
 // is. Then unsaved changes are offered for saving, as at exit.
-bool MainForm::replace_settings(const std::string& path, const std::string& data_file) {
+void MainForm::replace_settings(const std::string& path, const std::string& data_file, const std::string& bytes) {
     SharedState loaded;
-    const std::optional<std::string> bytes = services_.files.read_all(path);
-    if (bytes) read_settings_text(services_.codec.from_ansi(*bytes), loaded);
-    if (!bytes || first_settings_fault(loaded, settings_header)) {
-        services_.dialogs.message_box("設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。設定は変更されていません。\n" + path);
-        return false;
-    }
-    if (!may_replace_settings()) return false;
+    read_settings_text(services_.codec.from_ansi(bytes), loaded);
+    if (first_settings_fault(loaded, settings_header)) return refuse_settings_file(path);
+    if (!may_replace_settings()) return;
     if (state_.Edit_Mode == 1) leave_edit_mode();
     take_stored_lines(loaded, state_);
     state_.Data_File = data_file;
     apply_loaded_settings();
-    return true;
+}
+
+void MainForm::refuse_settings_file(const std::string& path) {
+    services_.dialogs.message_box("設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。設定は変更されていません。\n" + path);
 }
 
 // The save question with the positions as they stand; false on Cancel or

@@ -98,9 +98,12 @@ private:
     void Try_Key_Setting();
     const char* editor_fault() const;
     void restore_selected_button();
+    // The stored caption on its palette button, "&" shown as itself.
+    void show_stored_caption(std::size_t slot);
     void clear_editor();
     void leave_edit_mode();
-    bool replace_settings(const std::string& path, const std::string& data_file);
+    void replace_settings(const std::string& path, const std::string& data_file, const std::string& bytes);
+    void refuse_settings_file(const std::string& path);
     bool may_replace_settings();
     void apply_loaded_settings();
     PlacementContext placement();

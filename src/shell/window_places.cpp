@@ -25,13 +25,9 @@ void MainForm::Mnu_Frm_Pos_Click() {
 // The keypad's right edge meets the palette's left edge, as in the first
 // layout; when that leaves the palette's monitor, it goes to the right.
 void MainForm::Mnu_Tenkey_left_Click() {
-    if (state_.Edit_Mode == 1) {
-        services_.dialogs.message_box(keypad_locked_message);
-        return;
-    }
-    keypad_.load();
-    state_.Tenkey_Show = "1";
-    const host::TwipsRect palette{left(), top(), width(), height()};
+    Mnu_Tenkey_Click();  // opens the keypad, or refuses while the editor is open
+    if (state_.Edit_Mode == 1) return;
+    const host::TwipsRect palette = window().bounds();
     const host::TwipsRect keypad = keypad_.window().bounds();
     double keypad_left = palette.left - keypad.width;
     if (keypad_left < services_.screen.monitor_of(palette).left) keypad_left = palette.left + palette.width;

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -139,6 +140,10 @@ private:
     void create_tooltip_control();
     void create_controls();
     void show_tooltip_text(int id, const ControlState& control, bool add);
+    TTTOOLINFOW tool_info(int id, const ControlState& control) const;
+    HFONT font_for(const host::ControlLayout& place) const {
+        return place.font == host::FontRole::palette ? palette_font_.get() : form_font_.get();
+    }
     std::optional<int> control_of(HWND window) const;
     HBRUSH background() const;
 
@@ -211,10 +216,9 @@ void FormWindow::create_tooltip_control() {
 // unchanged.
 void FormWindow::create_controls() {
     for (const host::ControlLayout& place : layout_.controls) {
-        const HFONT font = place.font == host::FontRole::palette ? palette_font_.get() : form_font_.get();
         ControlState& control = controls_[place.id];
         control.kind = place.kind;
-        control.window = create_control(hwnd_, layout_, place, scale_, font);
+        control.window = create_control(hwnd_, layout_, place, scale_, font_for(place));
         if (control.window == nullptr) continue;  // the form still works without it, its state kept
         if (place.kind == host::ControlKind::frame)
             SetWindowPos(control.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -225,23 +229,26 @@ void FormWindow::create_controls() {
 
 // A frame, and a disabled control, let the mouse through to the form, so
 // their tips are regions of the form; every other control has a tip of its own.
-void FormWindow::show_tooltip_text(int id, const ControlState& control, bool add) {
-    if (tooltip_ == nullptr || control.window == nullptr) return;
-    std::wstring text = widen(control.tooltip);
+TTTOOLINFOW FormWindow::tool_info(int id, const ControlState& control) const {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = hwnd_;
-    tool.lpszText = text.data();
     if (control.kind == host::ControlKind::frame || !IsWindowEnabled(control.window)) {
-        tool.uFlags = 0;
         tool.uId = static_cast<UINT_PTR>(first_child_id + id);
         tool.rect = control_rect(layout_, host::layout_of(layout_, id), scale_);
     } else {
         tool.uFlags = TTF_IDISHWND;
         tool.uId = reinterpret_cast<UINT_PTR>(control.window);
     }
+    return tool;
+}
+
+void FormWindow::show_tooltip_text(int id, const ControlState& control, bool add) {
+    if (tooltip_ == nullptr || control.window == nullptr) return;
+    std::wstring text = widen(control.tooltip);
+    TTTOOLINFOW tool = tool_info(id, control);
+    tool.lpszText = text.data();
     SendMessageW(tooltip_, add ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    if (!add && (tool.uFlags & TTF_IDISHWND) == 0) SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 host::TwipsRect FormWindow::bounds() const {
@@ -270,22 +277,22 @@ LRESULT FormWindow::on_dpi_changed(WPARAM wparam, LPARAM lparam) {
 void FormWindow::use_dpi(int dpi) {
     if (dpi <= 0) return;
     scale_ = Scale{host::twips_per_inch / dpi, host::twips_per_inch / dpi};
-    UniqueFont palette_font = make_font(host::palette_font_name, dpi);
-    UniqueFont form_font = make_font(host::form_font_name, dpi);
+    // The old fonts go at the end, once no control holds them.
+    const UniqueFont old_palette_font = std::exchange(palette_font_, make_font(host::palette_font_name, dpi));
+    const UniqueFont old_form_font = std::exchange(form_font_, make_font(host::form_font_name, dpi));
     for (const host::ControlLayout& place : layout_.controls) {
-        const HWND control = controls_[place.id].window;
-        if (control == nullptr) continue;
+        const ControlState& control = controls_[place.id];
+        if (control.window == nullptr) continue;
         const RECT rect = control_rect(layout_, place, scale_);
-        SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+        SetWindowPos(control.window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        const HFONT font = place.font == host::FontRole::palette ? palette_font.get() : form_font.get();
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-        if (!controls_[place.id].tooltip.empty()) show_tooltip_text(place.id, controls_[place.id], false);
+        SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(place)), TRUE);
+        // A tip that is a region of the form moves with the control.
+        TTTOOLINFOW tool = tool_info(place.id, control);
+        if (tooltip_ != nullptr && !control.tooltip.empty() && (tool.uFlags & TTF_IDISHWND) == 0)
+            SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    if (tooltip_ != nullptr) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font.get()), FALSE);
-    // The controls hold the new fonts before the old ones go.
-    palette_font_ = std::move(palette_font);
-    form_font_ = std::move(form_font);
+    if (tooltip_ != nullptr) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.get()), FALSE);
 }
 
 // The palette takes the focus when the program first shows it; after that,

@@ -30,6 +30,14 @@ bool wait_until_foreground(HWND target) {
     return true;
 }
 
+// Activates a top-level window and waits until it is in front.
+bool bring_to_front(HWND target) {
+    if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
+    if (GetForegroundWindow() == target) return true;
+    SetForegroundWindow(target);
+    return wait_until_foreground(target);
+}
+
 // Titles compare as FindWindow compares them: whole, ignoring case by the
 // system's upper-case table, not by the locale's collation, which is slower
 // and counts some different strings equal.
@@ -80,12 +88,18 @@ host::WindowHandle User32Windows::find_first_window(std::span<const std::string_
     return to_handle(search.found);
 }
 
-std::string User32Windows::window_text(host::WindowHandle window, int max_chars) {
+// A text an ANSI function copies into a buffer of at most `max_chars`,
+// taking as many characters as the call reports.
+template <class Read>
+std::string User32Windows::ansi_text(int max_chars, Read read) const {
     char buffer[256] = {};
     const int count = std::clamp(max_chars, 0, static_cast<int>(sizeof buffer));
-    if (count == 0) return {};
-    const int length = GetWindowTextA(to_hwnd(window), buffer, count);
+    const int length = count > 0 ? read(buffer, count) : 0;
     return codec_.from_ansi(std::string_view(buffer, static_cast<std::size_t>(std::max(length, 0))));
+}
+
+std::string User32Windows::window_text(host::WindowHandle window, int max_chars) {
+    return ansi_text(max_chars, [&](char* buffer, int count) { return GetWindowTextA(to_hwnd(window), buffer, count); });
 }
 
 host::WindowHandle User32Windows::last_active_popup(host::WindowHandle window) {
@@ -105,18 +119,6 @@ std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandl
     return host::PixelPoint{placement.rcNormalPosition.left, placement.rcNormalPosition.top};
 }
 
-namespace {
-
-// Activates a top-level window and waits until it is in front.
-bool bring_to_front(HWND target) {
-    if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
-    if (GetForegroundWindow() == target) return true;
-    SetForegroundWindow(target);
-    return wait_until_foreground(target);
-}
-
-}  // namespace
-
 bool User32Windows::activate_app(std::string_view title) {
     if (title.empty()) return false;  // would match any untitled window
     const std::wstring wide_title = widen(title);
@@ -134,10 +136,7 @@ host::WindowHandle User32Windows::next_sibling(host::WindowHandle window) {
 }
 
 std::string User32Windows::class_name(host::WindowHandle window, int max_chars) {
-    char buffer[256] = {};
-    const int count = std::clamp(max_chars, 0, static_cast<int>(sizeof buffer));
-    const int length = count > 0 ? GetClassNameA(to_hwnd(window), buffer, count) : 0;
-    return codec_.from_ansi(std::string_view(buffer, static_cast<std::size_t>(std::max(length, 0))));
+    return ansi_text(max_chars, [&](char* buffer, int count) { return GetClassNameA(to_hwnd(window), buffer, count); });
 }
 
 // SetForegroundWindow does not take a child window, and SetFocus acts only on

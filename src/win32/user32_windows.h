@@ -24,6 +24,9 @@ public:
     bool focus_control(host::WindowHandle control) override;
 
 private:
+    template <class Read>
+    std::string ansi_text(int max_chars, Read read) const;
+
     const host::AnsiCodec& codec_;
     // The window the last search found. Activation by title usually follows
     // a search for that title, and a look at this window's title spares a

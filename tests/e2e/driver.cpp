@@ -7,15 +7,15 @@
 #include <thread>
 
 namespace e2e {
-namespace {
 
-// Wine sees this machine's files on drive Z:.
 std::wstring windows_path(std::string_view unix_path) {
     std::wstring path = L"Z:" + wide(unix_path);
     for (wchar_t& c : path)
         if (c == L'/') c = L'\\';
     return path;
 }
+
+namespace {
 
 template <class Found>
 auto poll(int ms, Found found) -> decltype(found()) {

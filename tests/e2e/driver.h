@@ -12,6 +12,8 @@ namespace e2e {
 
 std::wstring wide(std::string_view utf8);
 std::string utf8(std::wstring_view text);
+// The path Wine gives a file of this machine: drive Z: is its root.
+std::wstring windows_path(std::string_view unix_path);
 
 // A folder of its own with a copy of tastrel.exe, removed afterwards.
 class Sandbox {

@@ -51,6 +51,11 @@ TEST(Scaling, AtOneAndAHalfTimesTheResolutionTheWindowsAreOneAndAHalfTimesTheSiz
         Running run(i == 0 ? "scaling-96" : "scaling-144");
         ASSERT_TRUE(run.palette);
         sizes[i] = client_size(run.palette);
+        // The stored place, Pos_X5280 and Pos_Y1500 twips, at this resolution's twips per pixel.
+        RECT place{};
+        GetWindowRect(run.palette, &place);
+        EXPECT_NEAR(place.left, 5280.0 * resolutions[i] / 1440, 1) << resolutions[i];
+        EXPECT_NEAR(place.top, 1500.0 * resolutions[i] / 1440, 1) << resolutions[i];
         save_screenshot(run.palette, "palette-" + std::to_string(resolutions[i]) + "dpi");
         const HWND keypad = wait_form(run.program->id(), L"Tenkey");
         if (keypad) save_screenshot(keypad, "keypad-" + std::to_string(resolutions[i]) + "dpi");
