@@ -6,7 +6,7 @@
 TASTREL_PACKAGES=(
   cmake g++ libgtest-dev googletest
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb openbox x11-utils
+  wine wine64 xvfb openbox x11-utils xdotool
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine imagemagick
   clang libclang-rt-14-dev locales
 )

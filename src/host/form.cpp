@@ -24,6 +24,7 @@ bool Form::unload() {
     Form_Unload(cancel);
     if (cancel != 0) return false;
     peer_.reset();
+    After_Unload();
     return true;
 }
 

@@ -44,6 +44,8 @@ public:
     void on_activate() override { Form_Activate(); }
     void on_resize() override { Form_Resize(); }
     bool on_close_request() override { return unload(); }
+    bool on_session_ending() override { return Session_Ending(); }
+    void on_session_end(bool ending) override { Session_End(ending); }
     void on_click(int control) override { Control_Click(control); }
     void on_check_clicked(int control, int value) override;
     void on_list_selected(int control, int index) override;
@@ -56,6 +58,10 @@ protected:
     virtual void Form_Resize() {}
     virtual void Form_QueryUnload(int& /*cancel*/) {}
     virtual void Form_Unload(int& /*cancel*/) {}
+    // After the window is gone, at the end of an unload.
+    virtual void After_Unload() {}
+    virtual bool Session_Ending() { return true; }
+    virtual void Session_End(bool /*ending*/) {}
     virtual void Control_Click(int /*control*/) {}
     virtual void List_Click(int /*control*/) {}
     virtual void Timer_Tick(int /*control*/) {}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/window_handle.h"
+#include "host/window_system.h"
 
 namespace tastrel::host {
 
@@ -25,6 +26,8 @@ public:
     virtual WindowHandle handle() const = 0;
     virtual TwipsRect bounds() const = 0;
     virtual void set_bounds(const TwipsRect& bounds) = 0;
+    // The outer rectangle in pixels, where the window stands on the desktop.
+    virtual PixelRect pixel_bounds() const = 0;
     virtual bool visible() const = 0;
     virtual void set_visible(bool visible) = 0;
     virtual WindowState state() const = 0;
@@ -49,6 +52,10 @@ public:
     // A close request (close box, system menu, shutdown). False when the form
     // stays loaded.
     virtual bool on_close_request() = 0;
+    // Windows asks whether the session may end (sign-out, restart, shutdown):
+    // false keeps it going. Then it says whether the session really ends.
+    virtual bool on_session_ending() = 0;
+    virtual void on_session_end(bool ending) = 0;
     virtual void on_click(int control) = 0;           // buttons and menu items
     virtual void on_check_clicked(int control, int value) = 0;
     virtual void on_list_selected(int control, int index) = 0;

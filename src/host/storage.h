@@ -9,7 +9,8 @@ namespace tastrel::host {
 class FileStore {
 public:
     virtual ~FileStore() = default;
-    // The whole file as bytes; nothing when it cannot be opened or read.
+    // The whole file as bytes; nothing when it cannot be opened. A read error
+    // after the open ends the bytes there.
     virtual std::optional<std::string> read_all(const std::string& path) = 0;
     // Writes the bytes to a new file beside `path` and puts it in place of the
     // old one only when it is complete. False when anything failed, in which

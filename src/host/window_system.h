@@ -17,6 +17,8 @@ struct PixelPoint {
     int x = 0, y = 0;
 };
 
+enum class Minimised { restore, leave };
+
 enum class ZBand { topmost, not_topmost };  // HWND_TOPMOST, HWND_NOTOPMOST
 
 // The flags the program passes to SetWindowPos: SWP_NOACTIVATE | SWP_SHOWWINDOW.
@@ -41,8 +43,10 @@ public:
     // GetWindowPlacement, in workspace pixels; nothing when the call fails.
     virtual std::optional<PixelPoint> normal_position(WindowHandle window) = 0;
     // AppActivate: bring the top-level window with this title to the front.
+    // A minimised window is restored only when keys are to be typed into it:
+    // handing the focus back leaves it minimised, and in the background.
     // False when there is no such window or it did not come to the front.
-    virtual bool activate_app(std::string_view title) = 0;
+    virtual bool activate_app(std::string_view title, Minimised minimised) = 0;
 
     // GetTopWindow: the child at the top of the window's children in Z order;
     // 0 when it has none.

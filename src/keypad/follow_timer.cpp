@@ -35,7 +35,9 @@ void KeypadForm::Timer1_Timer() {
         return;
     }
     Popup_Hwnd = services_.windows.last_active_popup(Modeler_Hwnd);
-    if (Popup_Hwnd == Modeler_Hwnd) Edit_No = 0;
+    // Another dialog than the one followed so far starts at its first field, too.
+    if (Popup_Hwnd == Modeler_Hwnd || (Popup_Hwnd != host::no_window && Popup_Hwnd != followed_popup_)) Edit_No = 0;
+    if (Popup_Hwnd != host::no_window) followed_popup_ = Popup_Hwnd;
     if (Popup_Hwnd != host::no_window) record_edit_fields();
 }
 

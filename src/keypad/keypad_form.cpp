@@ -1,5 +1,7 @@
 #include "keypad/keypad_form.h"
 
+#include <utility>
+
 #include "keypad/keypad_layout.h"
 #include "modeler/modeler_window.h"
 #include "modeler/placement.h"
@@ -17,15 +19,14 @@ KeypadForm::KeypadForm(host::Services& services, SharedState& state)
 }
 
 void KeypadForm::Form_Load() {
-    Modeler_Hwnd = Popup_Hwnd = host::no_window;
+    Modeler_Hwnd = Popup_Hwnd = followed_popup_ = host::no_window;
     Edit_Hwnd.fill(host::no_window);
     Edit_No = 0;
 
-    const TwipsPerPixel factors = Get_Twips_Per_Pixel(services_.screen);
     set_left(state_.Tenkey_Left);
     set_top(state_.Tenkey_Top);
     if (const auto band = band_of_switch(state_.Top_Most)) {
-        if (!put_in_band(services_.windows, *this, *band, factors)) {
+        if (!put_in_band(services_.windows, *this, *band)) {
             services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。");
             return;
         }
@@ -51,11 +52,20 @@ void KeypadForm::Form_Unload(int& /*cancel*/) {
     const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
     if (modeler == host::no_window) {
         services_.dialogs.message_box(modeler_not_started_message);
-        services_.app.end_process();
+        modeler_gone_ = true;  // the program closes once this window is gone
+        return;
     }
     const std::string title = Modeler_Title_Of(services_.windows, modeler);
     state_.Tenkey_Show = "0";
-    services_.windows.activate_app(title);
+    services_.windows.activate_app(title, host::Minimised::leave);
+}
+
+// Modeler was gone: the program closes through the palette's own close, so
+// that unsaved changes are asked about first.
+void KeypadForm::After_Unload() {
+    if (!std::exchange(modeler_gone_, false)) return;
+    if (close_program) return close_program();
+    services_.app.end_process();
 }
 
 void KeypadForm::Command2_Click() { set_window_state(host::WindowState::minimized); }

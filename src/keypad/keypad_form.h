@@ -2,6 +2,7 @@
 // Frm_Tenkey: the numeric keypad window and its lifecycle.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -38,9 +39,13 @@ public:
     void Form_Resize() override;
     void Form_QueryUnload(int& cancel) override;
     void Form_Unload(int& cancel) override;
+    void After_Unload() override;
     void Command1_Click(int index);
     void Command2_Click();
     void Timer1_Timer();
+
+    // How the program closes when the keypad closed and found Modeler gone.
+    std::function<void()> close_program;
 
 protected:
     void Control_Click(int control) override;
@@ -51,6 +56,8 @@ private:
 
     host::Services& services_;
     SharedState& state_;
+    bool modeler_gone_ = false;
+    host::WindowHandle followed_popup_{};
 };
 
 }  // namespace tastrel

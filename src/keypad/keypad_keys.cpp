@@ -16,8 +16,10 @@ std::string key_string_for(const std::string& caption) {
 }  // namespace
 
 void KeypadForm::Command1_Click(int index) {
-    // No rescan may change the table in the middle of a press.
+    // No rescan may change the table in the middle of a press; one first sees
+    // a dialog that replaced the last one since the last tick.
     Timer1.set_interval(0);
+    Timer1_Timer();
     if (Edit_No < 0 || Edit_No >= static_cast<int>(Edit_Hwnd.size())) Edit_No = 0;
     const host::WindowHandle field = Edit_Hwnd[static_cast<std::size_t>(Edit_No)];
     if (field == host::no_window) {

@@ -1,25 +1,26 @@
 #include "modeler/placement.h"
 
+
 #include "core/vb_number.h"
+#include "host/twips.h"
 
 namespace tastrel {
 
 TwipsPerPixel Get_Twips_Per_Pixel(const host::Screen& screen) {
-    return {to_position(screen.twips_per_pixel_x()), to_position(screen.twips_per_pixel_y())};
+    return {screen.twips_per_pixel_x(), screen.twips_per_pixel_y()};
 }
 
-int twips_to_pixels(double twips, std::int16_t factor) {
-    return factor == 0 ? 0 : round_half_even(twips) / factor;
+int twips_to_pixels(double twips, double factor) {
+    return factor > 0 ? host::twips_to_nearest_pixels(twips, factor) : 0;
 }
 
-host::PixelRect pixel_geometry(host::Form& form, TwipsPerPixel f) {
-    const host::TwipsRect b = form.window().bounds();
-    return {twips_to_pixels(b.left, f.x), twips_to_pixels(b.top, f.y), twips_to_pixels(b.width, f.x),
-            twips_to_pixels(b.height, f.y)};
-}
+std::int16_t pixels_to_twips(int pixels, double factor) { return to_position(pixels * factor); }
 
-bool put_in_band(host::WindowSystem& windows, host::Form& form, host::ZBand band, TwipsPerPixel factors) {
-    return windows.set_window_pos(form.hWnd(), band, pixel_geometry(form, factors), host::swp_noactivate_showwindow);
+// The window's own pixel rectangle: converted through twips, its size would
+// change wherever a pixel is not a whole number of twips, or the window's
+// monitor has another resolution than the system's.
+bool put_in_band(host::WindowSystem& windows, host::Form& form, host::ZBand band) {
+    return windows.set_window_pos(form.hWnd(), band, form.window().pixel_bounds(), host::swp_noactivate_showwindow);
 }
 
 std::optional<host::ZBand> band_of_switch(const std::string& top_most) {
@@ -28,6 +29,19 @@ std::optional<host::ZBand> band_of_switch(const std::string& top_most) {
     return std::nullopt;
 }
 
+namespace {
+
+// Compared in pixels: a held value that is no whole number of pixels (a
+// first-start layout, a file written at another resolution) still counts as
+// unmoved while the window stands where that value placed it.
+void capture(int pixels, double factor, std::int16_t& held, std::int16_t& set_changed) {
+    if (pixels == twips_to_pixels(held, factor)) return;
+    held = pixels_to_twips(pixels, factor);
+    set_changed = 1;
+}
+
+}  // namespace
+
 void Get_Form_Position(PlacementContext c, host::Form& form, std::int16_t& left, std::int16_t& top) {
     const TwipsPerPixel factors = Get_Twips_Per_Pixel(c.screen);
     const auto normal = c.windows.normal_position(form.hWnd());
@@ -35,17 +49,8 @@ void Get_Form_Position(PlacementContext c, host::Form& form, std::int16_t& left,
         c.dialogs.message_box("予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。");
         return;
     }
-    // A window far out on a large desktop lies beyond the 16-bit range: clamp it.
-    const std::int16_t captured_left = clamp_to_position(std::int64_t{factors.x} * normal->x);
-    const std::int16_t captured_top = clamp_to_position(std::int64_t{factors.y} * normal->y);
-    if (captured_left != left) {
-        left = captured_left;
-        c.set_changed = 1;
-    }
-    if (captured_top != top) {
-        top = captured_top;
-        c.set_changed = 1;
-    }
+    capture(normal->x, factors.x, left, c.set_changed);
+    capture(normal->y, factors.y, top, c.set_changed);
     if (left < 0) left = 0;
     if (top < 0) top = 0;
 }

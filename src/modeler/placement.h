@@ -12,21 +12,24 @@
 
 namespace tastrel {
 
+// Twips in one pixel of the system resolution, exactly (1440 / dpi). Rounded
+// to whole numbers, 7.5 at 192 dpi or 8.57 at 168 dpi would misplace every
+// window by the difference.
 struct TwipsPerPixel {
-    std::int16_t x = 15, y = 15;
+    double x = 15, y = 15;
 };
 
 TwipsPerPixel Get_Twips_Per_Pixel(const host::Screen& screen);
 
-// A twips value rounded to whole twips, then divided by the factor (truncating).
-int twips_to_pixels(double twips, std::int16_t factor);
+// A place in twips to the nearest pixel, as a window is placed when its Left
+// or Top is set.
+int twips_to_pixels(double twips, double factor);
+// A place in pixels to the nearest whole twip, within the 16-bit range.
+std::int16_t pixels_to_twips(int pixels, double factor);
 
-// The form's Left, Top, Width and Height in pixels, placing it where it stands.
-host::PixelRect pixel_geometry(host::Form& form, TwipsPerPixel factors);
-
-// SetWindowPos on the form where it stands, into or out of the topmost band,
-// shown and not activated. False when the call fails.
-bool put_in_band(host::WindowSystem& windows, host::Form& form, host::ZBand band, TwipsPerPixel factors);
+// SetWindowPos on the form where it stands and at its size, into or out of
+// the topmost band, shown and not activated. False when the call fails.
+bool put_in_band(host::WindowSystem& windows, host::Form& form, host::ZBand band);
 
 // "1" puts the windows in the topmost band, "0" takes them out; other texts leave them.
 std::optional<host::ZBand> band_of_switch(const std::string& top_most);
@@ -38,8 +41,9 @@ struct PlacementContext {
     std::int16_t& set_changed;
 };
 
-// Captures the form's restored position into left/top (twips). A value that
-// differs from the one held marks the settings changed; negative values become 0.
+// Captures the form's restored position into left/top (twips). A window that
+// stands elsewhere than the held values place it marks the settings changed
+// and gives its place in twips; negative values become 0.
 void Get_Form_Position(PlacementContext context, host::Form& form, std::int16_t& left, std::int16_t& top);
 
 }  // namespace tastrel

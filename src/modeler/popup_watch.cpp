@@ -6,9 +6,13 @@ namespace tastrel {
 
 void MainForm::Timer1_Timer() {
     const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
-    if (modeler == host::no_window)
+    if (modeler == host::no_window) {
+        // Said once: the user chose to keep the program; it waits for Modeler.
+        if (modeler_gone_told_) return;
         return quit_without_modeler(
             "LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。");
+    }
+    modeler_gone_told_ = false;
 
     const host::WindowHandle popup = services_.windows.last_active_popup(modeler);
     if (popup == host::no_window) {

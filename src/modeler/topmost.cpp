@@ -5,14 +5,13 @@
 namespace tastrel {
 
 void MainForm::Check1_Click() {
-    const TwipsPerPixel factors = Get_Twips_Per_Pixel(services_.screen);
     const auto band = Check1.value() == 0 ? host::ZBand::not_topmost : host::ZBand::topmost;
     // The keypad first; addressing it opens it.
-    if (!put_in_band(services_.windows, keypad_, band, factors)) {
+    if (!put_in_band(services_.windows, keypad_, band)) {
         services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)");
         return;
     }
-    if (!put_in_band(services_.windows, *this, band, factors)) {
+    if (!put_in_band(services_.windows, *this, band)) {
         services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾒｲﾝﾌｫｰﾑ)");
         return;
     }

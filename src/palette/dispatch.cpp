@@ -9,6 +9,7 @@ namespace tastrel {
 void MainForm::Command1_Click(int index) {
     const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
     if (modeler == host::no_window) return quit_without_modeler(modeler_not_started_message);
+    modeler_gone_told_ = false;
     Modeler_Title = Modeler_Title_Of(services_.windows, modeler);
     if (state_.Edit_Mode == 1) {
         Btn_Index = static_cast<std::int16_t>(index);
@@ -25,7 +26,7 @@ void MainForm::Command1_Click(int index) {
 // Keys go to Modeler only: when it does not come to the front, nothing is
 // typed. True when every key went out.
 bool MainForm::type_into_modeler(const std::string& keys, int index) {
-    if (!services_.windows.activate_app(Modeler_Title)) {
+    if (!services_.windows.activate_app(Modeler_Title, host::Minimised::restore)) {
         if (Get_Modeler_Hwnd(services_.windows) == host::no_window)
             quit_without_modeler(modeler_not_started_message);
         return false;

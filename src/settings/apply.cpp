@@ -14,18 +14,17 @@ int switch_value(const std::string& text) { return round_half_even(read_number(t
 }  // namespace
 
 void MainForm::Apply_Setting_Data() {
-    const TwipsPerPixel factors = Get_Twips_Per_Pixel(services_.screen);
     for (int i = 0; i < button_count; ++i) {
         state_.Btn_Cmd[i] = drop_chars(state_.Set_Cmd[i], 4);
         state_.Btn_Name[i] = drop_chars(state_.Set_Name[i], 5);
     }
 
     if (const auto band = band_of_switch(state_.Top_Most)) {
-        if (!put_in_band(services_.windows, keypad_, *band, factors)) {
+        if (!put_in_band(services_.windows, keypad_, *band)) {
             services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)");
             return;
         }
-        if (!put_in_band(services_.windows, *this, *band, factors)) {
+        if (!put_in_band(services_.windows, *this, *band)) {
             services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。");
             return;
         }

@@ -27,8 +27,13 @@ void MainForm::Ask_Save() {
     if (state_.Set_Changed != 1) return;
     const host::Answer answer = services_.dialogs.message_box(
         "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", host::app_title, host::Buttons::yes_no_cancel);
-    if (answer == host::Answer::yes)
-        Unload_Cancel = Save_Setting_Data(settings_path()) ? 0 : 1;  // a failed save must not end the program
+    if (answer == host::Answer::yes) {
+        // A failed save must not end the program; a saved one is asked about
+        // no more, should the program go on (an end of session refused elsewhere).
+        const bool saved = Save_Setting_Data(settings_path());
+        Unload_Cancel = saved ? 0 : 1;
+        if (saved) state_.Set_Changed = 0;
+    }
     else if (answer == host::Answer::cancel)
         Unload_Cancel = 1;
     else

@@ -34,6 +34,7 @@ MainForm::MainForm(host::Services& services, SharedState& state, KeypadForm& key
       keypad_(keypad) {
     for (int i = 0; i < button_count; ++i)
         Command1.push_back(std::make_unique<host::CommandButton>(*this, i, design_text(i)));
+    keypad_.close_program = [this] { close_after_keypad_found_modeler_gone(); };
 }
 
 PlacementContext MainForm::placement() {
@@ -107,13 +108,34 @@ void MainForm::Form_Unload(int& cancel) {
         cancel = 1;
         return;
     }
+    closing_ = true;
     keypad_.unload();
     const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
     if (modeler != host::no_window)
-        services_.windows.activate_app(Modeler_Title_Of(services_.windows, modeler));
-    else
+        services_.windows.activate_app(Modeler_Title_Of(services_.windows, modeler), host::Minimised::leave);
+    else if (!modeler_gone_told_)  // the keypad's closing has just said so
         services_.dialogs.message_box(modeler_not_started_message);
     services_.app.end_process();
+}
+
+// Windows ending the session closes the program as the close box does: the
+// places captured and the save question asked. Cancel refuses the end of
+// the session and the program goes on.
+bool MainForm::Session_Ending() {
+    int cancel = 0;
+    Form_QueryUnload(cancel);
+    if (Unload_Cancel == 1) {
+        Unload_Cancel = 0;
+        return false;
+    }
+    return true;
+}
+
+// The session ends: what was to be saved is saved, and nothing is written
+// now. When another program refused the end instead, Tastrel goes on as it
+// was, unsaved changes still asked about at the next close.
+void MainForm::Session_End(bool ending) {
+    if (ending) services_.app.end_process();
 }
 
 // Cancel at the save prompt keeps the program running here too, as it does
@@ -127,12 +149,30 @@ void MainForm::Mnu_About_Click() {
 
 // Modeler has gone: say so, close the program as the close box would, and end
 // it. The watch stops first, so that no tick reports the same again while the
-// message is up. Cancel at the save question keeps the program running: it
-// must never lose changes.
+// message is up. Cancel at the save question (or a failed save) keeps the
+// program running: it must never lose changes.
 void MainForm::quit_without_modeler(std::string_view message) {
     Timer1.set_enabled(false);
     services_.dialogs.message_box(message);
     if (unload()) services_.app.end_process();
+    keep_running_without_modeler();
+}
+
+// The keypad closed and said Modeler is gone. Within the palette's own close,
+// the program ends here, as it always did; otherwise that close runs now.
+void MainForm::close_after_keypad_found_modeler_gone() {
+    if (closing_) services_.app.end_process();
+    modeler_gone_told_ = true;
+    if (unload()) services_.app.end_process();
+    keep_running_without_modeler();
+}
+
+// The user kept the program although Modeler is gone: the palette stays in
+// reach, and the watch goes on quietly until Modeler is back.
+void MainForm::keep_running_without_modeler() {
+    modeler_gone_told_ = true;
+    set_visible(true);
+    Timer1.set_enabled(Check2.value() == 1);
 }
 
 void MainForm::Control_Click(int control) {

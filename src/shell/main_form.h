@@ -41,6 +41,8 @@ public:
     void Form_Resize() override;
     void Form_QueryUnload(int& cancel) override;
     void Form_Unload(int& cancel) override;
+    bool Session_Ending() override;
+    void Session_End(bool ending) override;
     void Cmd_Min_Click();
     void mnu_end_Click();
     void Mnu_About_Click();
@@ -108,6 +110,8 @@ private:
     void apply_loaded_settings();
     PlacementContext placement();
     void quit_without_modeler(std::string_view message);
+    void keep_running_without_modeler();
+    void close_after_keypad_found_modeler_gone();
     // The four position lines of the palette centred on the screen, the keypad at its left.
     void put_centred_layout();
     void capture_positions();
@@ -115,6 +119,10 @@ private:
     host::Services& services_;
     SharedState& state_;
     KeypadForm& keypad_;
+    // Modeler's absence has been told and the user kept the program running.
+    bool modeler_gone_told_ = false;
+    // Form_Unload is under way: the keypad's closing must not close the palette again.
+    bool closing_ = false;
 };
 
 }  // namespace tastrel

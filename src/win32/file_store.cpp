@@ -43,8 +43,9 @@ std::optional<std::string> Win32FileStore::read_all(const std::string& path) {
     std::string chunk(64 * 1024, '\0');
     for (;;) {
         DWORD read = 0;
-        if (!ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr))
-            return std::nullopt;
+        // A read that fails once the file is open ends the data: the check
+        // judges what came before, as it judges a file cut short.
+        if (!ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr)) return bytes;
         if (read == 0) return bytes;
         bytes.append(chunk.data(), read);
     }

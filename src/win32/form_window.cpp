@@ -15,6 +15,7 @@
 #include "host/twips.h"
 #include "keypad/keypad_layout.h"
 #include "shell/main_layout.h"
+#include "win32/focus_hand_back.h"
 #include "win32/form_controls.h"
 #include "win32/handles.h"
 #include "win32/menu_bar.h"
@@ -83,6 +84,7 @@ public:
     host::WindowHandle handle() const override { return to_handle(hwnd_); }
     host::TwipsRect bounds() const override;
     void set_bounds(const host::TwipsRect& bounds) override;
+    host::PixelRect pixel_bounds() const override;
     bool visible() const override { return IsWindowVisible(hwnd_) != 0; }
     void set_visible(bool visible) override;
     host::WindowState state() const override;
@@ -125,6 +127,7 @@ private:
     LRESULT on_activate(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT on_size();
     LRESULT on_close();
+    LRESULT on_session_end(bool ending);
     LRESULT on_command(WPARAM wparam, LPARAM lparam);
     LRESULT on_timer(WPARAM timer_id);
     LRESULT on_erase_background(HDC dc);
@@ -135,6 +138,8 @@ private:
     LRESULT on_final_destroy(UINT message, WPARAM wparam, LPARAM lparam);
 
     void create_window();
+    void fit_client_area(int width, int height);
+    LRESULT on_min_max_info(MINMAXINFO& info);
     LRESULT on_dpi_changed(WPARAM wparam, LPARAM lparam);
     void use_dpi(int dpi);
     void create_tooltip_control();
@@ -183,6 +188,7 @@ FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scal
     create_tooltip_control();
     create_controls();
     if (const int dpi = window_dpi(hwnd_); dpi != scale_.dpi()) use_dpi(dpi);
+    fit_client_area(scale_.x(layout_.client_width), scale_.y(layout_.client_height));
 }
 
 FormWindow::~FormWindow() {
@@ -201,6 +207,27 @@ void FormWindow::create_window() {
                     GetModuleHandleW(nullptr), this);
     if (hwnd_ == nullptr) throw std::runtime_error("the form's window could not be created");
     menu_bar.release();  // the window destroys its menu bar with itself
+}
+
+// CreateWindowEx widens an overlapped window to the system's minimum
+// tracking size, wider than either form: the window takes its designed client
+// area now that WM_GETMINMAXINFO lets it. Twice, as the menu bar may wrap at
+// the new width and take more height.
+void FormWindow::fit_client_area(int width, int height) {
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT client{}, outer{};
+        GetClientRect(hwnd_, &client);
+        GetWindowRect(hwnd_, &outer);
+        if (client.right == width && client.bottom == height) return;
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// The forms cannot be resized by the user; their sizes are the program's.
+LRESULT FormWindow::on_min_max_info(MINMAXINFO& info) {
+    info.ptMinTrackSize = {1, 1};
+    return 0;
 }
 
 void FormWindow::create_tooltip_control() {
@@ -256,6 +283,12 @@ host::TwipsRect FormWindow::bounds() const {
     GetWindowRect(hwnd_, &rect);
     return {rect.left * desktop_.twips_per_pixel_x, rect.top * desktop_.twips_per_pixel_y,
             (rect.right - rect.left) * scale_.twips_per_pixel_x, (rect.bottom - rect.top) * scale_.twips_per_pixel_y};
+}
+
+host::PixelRect FormWindow::pixel_bounds() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void FormWindow::set_bounds(const host::TwipsRect& b) {
@@ -424,6 +457,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLOREDIT: return on_field_colour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_DPICHANGED: return on_dpi_changed(wparam, lparam);
+    case WM_QUERYENDSESSION: return reporting_ ? events_.on_session_ending() : TRUE;
+    case WM_ENDSESSION: return on_session_end(wparam != FALSE);
+    case WM_GETMINMAXINFO: return on_min_max_info(*reinterpret_cast<MINMAXINFO*>(lparam));
     case WM_NCDESTROY: return on_final_destroy(message, wparam, lparam);
     default: return DefWindowProcW(hwnd_, message, wparam, lparam);
     }
@@ -443,6 +479,11 @@ LRESULT FormWindow::on_size() {
 // The form decides; when it unloads, it destroys this window through its peer.
 LRESULT FormWindow::on_close() {
     if (reporting_) events_.on_close_request();
+    return 0;
+}
+
+LRESULT FormWindow::on_session_end(bool ending) {
+    if (reporting_) events_.on_session_end(ending);
     return 0;
 }
 
@@ -479,6 +520,10 @@ LRESULT FormWindow::on_command(WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT FormWindow::on_timer(WPARAM timer_id) {
+    if (timer_id == decline_activation_timer_id) {
+        accept_activation_again(hwnd_);
+        return 0;
+    }
     if (reporting_ && timer_id >= first_timer_id) events_.on_timer(static_cast<int>(timer_id - first_timer_id));
     return 0;
 }

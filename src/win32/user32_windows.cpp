@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "win32/focus_hand_back.h"
 #include "win32/wide.h"
 #include "win32/window_handles.h"
 
@@ -31,8 +32,11 @@ bool wait_until_foreground(HWND target) {
 }
 
 // Activates a top-level window and waits until it is in front.
-bool bring_to_front(HWND target) {
-    if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
+bool bring_to_front(HWND target, host::Minimised minimised = host::Minimised::restore) {
+    if (IsIconic(target)) {
+        if (minimised == host::Minimised::leave) return false;
+        ShowWindow(target, SW_RESTORE);
+    }
     if (GetForegroundWindow() == target) return true;
     SetForegroundWindow(target);
     return wait_until_foreground(target);
@@ -119,12 +123,14 @@ std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandl
     return host::PixelPoint{placement.rcNormalPosition.left, placement.rcNormalPosition.top};
 }
 
-bool User32Windows::activate_app(std::string_view title) {
+bool User32Windows::activate_app(std::string_view title, host::Minimised minimised) {
     if (title.empty()) return false;  // would match any untitled window
     const std::wstring wide_title = widen(title);
     const HWND target =
         same_title(title_of(last_found_), wide_title) ? last_found_ : FindWindowW(nullptr, wide_title.c_str());
-    return target != nullptr && bring_to_front(target);
+    if (target == nullptr || !bring_to_front(target, minimised)) return false;
+    if (minimised == host::Minimised::leave) decline_activation_briefly();
+    return true;
 }
 
 host::WindowHandle User32Windows::top_child(host::WindowHandle parent) {

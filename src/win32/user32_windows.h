@@ -17,7 +17,7 @@ public:
     host::WindowHandle last_active_popup(host::WindowHandle window) override;
     bool set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
     std::optional<host::PixelPoint> normal_position(host::WindowHandle window) override;
-    bool activate_app(std::string_view title) override;
+    bool activate_app(std::string_view title, host::Minimised minimised) override;
     host::WindowHandle top_child(host::WindowHandle parent) override;
     host::WindowHandle next_sibling(host::WindowHandle window) override;
     std::string class_name(host::WindowHandle window, int max_chars) override;

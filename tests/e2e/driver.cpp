@@ -307,6 +307,36 @@ bool bring_to_front(HWND window) {
     return false;
 }
 
+namespace {
+
+// Wine starts a Unix program without a handle to wait on: the caller waits
+// for what the input does.
+bool x_input(const std::wstring& arguments) {
+    const std::wstring program = L"Z:\\usr\\bin\\xdotool";
+    std::wstring command = program + L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return false;
+    for (HANDLE handle : {info.hThread, info.hProcess})
+        if (handle != nullptr) CloseHandle(handle);
+    return true;
+}
+
+}  // namespace
+
+bool x_click(HWND window, int hit, const std::wstring& then) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    for (int y = rect.top; y < rect.bottom; y += 2)
+        for (int x = rect.left; x < rect.right; x += 2)
+            if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == hit)
+                return x_input(L"mousemove --sync " + std::to_wstring(x + 1) + L" " + std::to_wstring(y + 1) +
+                               L" click 1 " + then);
+    return false;
+}
+
 bool click(HWND button) {
     const bool in_front = bring_to_front(GetAncestor(button, GA_ROOT));
     PostMessageW(button, BM_CLICK, 0, 0);

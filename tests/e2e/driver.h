@@ -117,6 +117,11 @@ void post_command(HWND window, int id);
 // Brings a window to the front and lets the activation finish; false when
 // it would not come.
 bool bring_to_front(HWND window);
+// Clicks the first point of the window where its hit test gives `hit`
+// (HTCLOSE: the close box; HTMENU: the menu bar's first menu) through the X
+// server, as a user's own mouse reaches the window manager and Wine; `then`
+// are more xdotool commands ("sleep 0.5 key Down Return"). Returns at once.
+bool x_click(HWND window, int hit, const std::wstring& then = L"");
 // Clicks a button as a user does: its window comes to the front first, as a
 // mouse click brings it, then the click is posted. False when the window
 // would not come to the front (the click is posted all the same).

@@ -5,6 +5,7 @@
 
 #include "driver.h"
 #include "running.h"
+#include "shell/main_controls.h"
 
 namespace {
 
@@ -58,6 +59,46 @@ TEST(Keypad, TypesIntoTheRecordedFieldsOfModelersDialog) {
     PostMessageW(keypad, WM_CLOSE, 0, 0);
     EXPECT_TRUE(window_gone(keypad));
     EXPECT_TRUE(wait_until([&] { return GetForegroundWindow() == modeler.window(); }, 2000));
+}
+
+// True when the window is in front after `ms`, and was at least 9 of every
+// 10 times looked at meanwhile: it came to the front and stayed there.
+bool stays_in_front(HWND window, int ms = 2000) {
+    int in_front = 0, looks = 0;
+    for (; looks * 10 < ms; ++looks, Sleep(10)) in_front += GetForegroundWindow() == window;
+    return GetForegroundWindow() == window && in_front * 10 >= looks * 9;
+}
+
+// A user's own click, on the menu bar or the keypad's close box: the window
+// manager had focused one of our windows, and falls back to the palette when
+// the keypad goes away; Modeler must stay in front all the same.
+TEST(Keypad, ClosedByItsMenuItemOrItsCloseBoxItLeavesModelerInFrontAndMinimisedAsItWas) {
+    StandIn modeler;
+    const struct {
+        const char* what;
+        bool close_box, modeler_minimised;
+    } cases[] = {{"menu", false, false}, {"close box", true, false}, {"menu, Modeler minimised", false, true}};
+    for (const auto& c : cases) {
+        ShowWindow(modeler.window(), c.modeler_minimised ? SW_MINIMIZE : SW_RESTORE);
+        Running run(std::string("keypad-close-") + (c.close_box ? "box" : "menu"));
+        ASSERT_TRUE(run.palette);
+        const HWND keypad = wait_form(run.program->id(), L"Tenkey");
+        ASSERT_TRUE(keypad);
+        if (c.close_box) {
+            ASSERT_TRUE(x_click(keypad, HTCLOSE));
+        } else {
+            // files, ﾃﾝｷｰを隠す
+            ASSERT_TRUE(x_click(run.palette, HTMENU, L"sleep 0.5 key Down Down Down Down Return"));
+        }
+        EXPECT_TRUE(window_gone(keypad)) << c.what;
+        if (c.modeler_minimised) {
+            Sleep(500);
+            EXPECT_TRUE(IsIconic(modeler.window())) << c.what;
+        } else {
+            EXPECT_TRUE(stays_in_front(modeler.window())) << c.what;
+        }
+    }
+    ShowWindow(modeler.window(), SW_RESTORE);
 }
 
 }  // namespace

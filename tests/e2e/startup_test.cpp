@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 
 #include "driver.h"
+#include "running.h"
 #include "shell/main_controls.h"
 #include "support/settings_files.h"
 
@@ -160,6 +162,42 @@ TEST(Menu, ResetPutsTheDefaultCaptionsOnThePalette) {
     EXPECT_TRUE(wait_until([&] { return palette_captions(palette) == default_captions; }));
     EXPECT_FALSE(wait_message_box(run.program.id(), 300));
     close_program(run.program, palette, IDNO);
+}
+
+}  // namespace
+
+namespace {
+
+// Windows ending the session: the palette asks to save as at its close;
+// Cancel refuses the end, Yes saves, No does not; when the session then
+// ends, the program ends and writes nothing more.
+TEST(Shutdown, TheEndOfTheSessionAsksToSaveAndCancelRefusesIt) {
+    StandIn modeler;
+    for (const int reply : {IDCANCEL, IDYES, IDNO}) {
+        Running run("session-end-" + std::to_string(reply));
+        ASSERT_TRUE(run.palette);
+        SetWindowPos(run.palette, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        LRESULT may_end = -1;
+        std::thread windows([&] { may_end = SendMessageW(run.palette, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF); });
+        const auto box = wait_message_box(run.program->id());
+        if (box) answer(*box, reply);
+        windows.join();
+        ASSERT_TRUE(box) << reply;
+        EXPECT_EQ(box->text, "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。");
+        EXPECT_EQ(may_end != 0, reply != IDCANCEL) << reply;
+        const auto lines = run.sandbox.settings_lines();
+        ASSERT_EQ(lines.size(), 34u);
+        EXPECT_EQ(lines[26], reply == IDYES ? "Pos_X4500" : "Pos_X5280") << reply;
+        if (reply == IDCANCEL) {
+            EXPECT_FALSE(run.program->exited_within(300));
+            continue;  // still running: closed at the end of the scope
+        }
+        const auto bytes = run.sandbox.settings_bytes();
+        PostMessageW(run.palette, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        EXPECT_TRUE(run.program->exited_within(5000)) << reply;
+        EXPECT_EQ(run.sandbox.settings_bytes(), bytes) << reply;
+        run.palette = nullptr;
+    }
 }
 
 }  // namespace

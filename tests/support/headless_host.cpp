@@ -187,11 +187,16 @@ std::optional<host::PixelPoint> FakeDesktop::normal_position(WindowHandle handle
     return host::PixelPoint{window.rect.left, window.rect.top};
 }
 
-bool FakeDesktop::activate_app(std::string_view title) {
+bool FakeDesktop::activate_app(std::string_view title, host::Minimised minimised) {
     activations.emplace_back(title);
     if (before_activation) before_activation();
     WindowHandle target = find_window(title);
     if (target == host::no_window || refusing_activation.count(target) != 0) return false;
+    FakeWindow& window = windows_.at(target);
+    if (window.state == host::WindowState::minimized) {
+        if (minimised == host::Minimised::leave) return false;
+        window.state = host::WindowState::normal;
+    }
     foreground = target;
     focus = host::no_window;
     return true;
@@ -246,16 +251,30 @@ FakeFormPeer::~FakeFormPeer() {
     desktop_.remove_window(handle_);
 }
 
+double FakeDesktop::own_tpp(const host::PixelRect& w) const {
+    for (std::size_t i = 0; i < monitor_tpp.size() && i < monitors.size(); ++i) {
+        const host::PixelRect& m = monitors[i];
+        if (w.left >= m.left && w.left < m.left + m.width && w.top >= m.top && w.top < m.top + m.height)
+            return monitor_tpp[i];
+    }
+    return tpp;
+}
+
+// Places convert at the system's resolution, sizes at that of the window's monitor.
 host::TwipsRect FakeFormPeer::bounds() const {
     const host::PixelRect& r = window().rect;
-    const double tpp = desktop_.tpp;
-    return {r.left * tpp, r.top * tpp, r.width * tpp, r.height * tpp};
+    const double tpp = desktop_.tpp, own = desktop_.own_tpp(r);
+    return {r.left * tpp, r.top * tpp, r.width * own, r.height * own};
 }
 
 void FakeFormPeer::set_bounds(const host::TwipsRect& b) {
     const double tpp = desktop_.tpp;
-    window().rect = {host::twips_to_nearest_pixels(b.left, tpp), host::twips_to_nearest_pixels(b.top, tpp),
-                     host::twips_to_nearest_pixels(b.width, tpp), host::twips_to_nearest_pixels(b.height, tpp)};
+    host::PixelRect& r = window().rect;
+    r.left = host::twips_to_nearest_pixels(b.left, tpp);
+    r.top = host::twips_to_nearest_pixels(b.top, tpp);
+    const double own = desktop_.own_tpp(r);
+    r.width = host::twips_to_nearest_pixels(b.width, own);
+    r.height = host::twips_to_nearest_pixels(b.height, own);
 }
 
 // A change of window state resizes the window, as the real one reports it.

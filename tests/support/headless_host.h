@@ -103,7 +103,7 @@ public:
     WindowHandle last_active_popup(WindowHandle window) override;
     bool set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
     std::optional<host::PixelPoint> normal_position(WindowHandle window) override;
-    bool activate_app(std::string_view title) override;
+    bool activate_app(std::string_view title, host::Minimised minimised) override;
     WindowHandle top_child(WindowHandle parent) override;
     WindowHandle next_sibling(WindowHandle window) override;
     std::string class_name(WindowHandle window, int max_chars) override;
@@ -115,6 +115,10 @@ public:
     double twips_per_pixel_y() const override { return tpp; }
     // Monitors in pixels, the first the primary; the pointer in pixels.
     std::vector<host::PixelRect> monitors{{0, 0, 1024, 768}};
+    // Twips per pixel of each monitor, at which a window on it measures its
+    // own size; none given: every monitor at the system's.
+    std::vector<double> monitor_tpp;
+    double own_tpp(const host::PixelRect& window) const;
     host::PixelPoint pointer{100, 100};
     host::TwipsRect monitor_at_pointer() const override;
     host::TwipsRect monitor_of(const host::TwipsRect& area) const override;
@@ -193,6 +197,7 @@ public:
     WindowHandle handle() const override { return handle_; }
     host::TwipsRect bounds() const override;
     void set_bounds(const host::TwipsRect& bounds) override;
+    host::PixelRect pixel_bounds() const override { return window().rect; }
     bool visible() const override { return window().visible; }
     void set_visible(bool visible) override { window().visible = visible; }
     host::WindowState state() const override { return window().state; }

@@ -130,6 +130,29 @@ TEST(Palette, CancelAtTheSaveQuestionKeepsTheProgramWhenModelerIsGone) {
     EXPECT_TRUE(h.program.main.loaded());
 }
 
+// Handing the focus back (the keypad closed, the editor opened, the exit)
+// leaves a minimised Modeler minimised; only keys to type restore it.
+TEST(Palette, OnlyASendRestoresAMinimisedModeler) {
+    const struct {
+        const char* what;
+        int command;
+        bool restores;
+    } cases[] = {{"keypad closed", main_ui::Mnu_Tenkey_Off, false},
+                 {"editor opened", main_ui::Mnu_Set_Change, false},
+                 {"exit", main_ui::mnu_end, false},
+                 {"palette click", 0, true}};
+    for (const auto& c : cases) {
+        HeadlessHost h;
+        ASSERT_TRUE(h.start_with(file_with("u")));
+        h.program.main.on_click(main_ui::Mnu_Tenkey);
+        h.desktop.at(h.modeler).state = host::WindowState::minimized;
+        h.desktop.foreground = h.program.main.hWnd();
+        h.run([&] { h.program.main.on_click(c.command); });
+        EXPECT_EQ(h.desktop.at(h.modeler).state == host::WindowState::normal, c.restores) << c.what;
+        EXPECT_EQ(h.desktop.foreground == h.modeler, c.restores) << c.what;
+    }
+}
+
 TEST(Palette, AKeyStringThatDoesNotParseIsNamedAndNotTyped) {
     HeadlessHost h;
     ASSERT_TRUE(h.start_with(file_with("{ESC")));
@@ -214,6 +237,33 @@ TEST(PopupWatch, ModelerGoneEndsTheProgramAfterBothWordings) {
     h.desktop.remove_window(h.modeler);
     EXPECT_FALSE(h.run([&] { h.desktop.advance(50); }));
     EXPECT_EQ(h.dialogs.texts(), (std::vector<std::string>{not_running, not_started}));
+}
+
+// Modeler gone while the watch hides the palette, and the user keeps the
+// program (Cancel, or a save that failed): the palette comes back into view,
+// the watch waits without a word and takes up its work when Modeler is back.
+TEST(PopupWatch, KeptWithoutModelerThePaletteStaysInViewAndTheWatchWaitsForModeler) {
+    for (bool failed_save : {false, true}) {
+        Watch h;
+        h.open_dialog();
+        h.desktop.advance(50);
+        ASSERT_FALSE(h.palette_visible());
+        h.program.state.Set_Changed = 1;
+        h.files.writes_fail = failed_save;
+        h.dialogs.answers = {failed_save ? Answer::yes : Answer::cancel};
+        h.desktop.remove_window(h.modeler);
+        EXPECT_TRUE(h.run([&] { h.desktop.advance(500); })) << failed_save;
+        const std::size_t told = h.dialogs.shown.size();
+        EXPECT_EQ(h.dialogs.shown[0].text, not_running);
+        EXPECT_TRUE(h.palette_visible());
+        EXPECT_TRUE(h.watching());
+        h.modeler = h.desktop.add_window("LightWave Modeler 5.6");
+        h.desktop.at(h.modeler).active_popup = h.modeler;
+        h.open_dialog();
+        h.desktop.advance(50);
+        EXPECT_FALSE(h.palette_visible()) << failed_save;
+        EXPECT_EQ(h.dialogs.shown.size(), told) << "said once";
+    }
 }
 
 TEST(PopupWatch, AFailedPopupQueryStopsTheWatchAndShowsTheHiddenPalette) {

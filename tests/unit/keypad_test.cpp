@@ -115,6 +115,24 @@ TEST(FollowTimer, ThePositionSurvivesRescansAndResetsWhenNoPopupIsOpen) {
     EXPECT_EQ(h.table(), Handles{main_field}) << "without a pop-up, Modeler's own children are scanned";
 }
 
+TEST(FollowTimer, ADialogThatReplacedTheLastOneStartsAtItsFirstField) {
+    for (bool tick_between : {true, false}) {
+        Keypad h;
+        ASSERT_TRUE(h.started);
+        h.open_dialog({"Edit", "Edit", "Edit"});
+        h.tick();
+        h.press("TAB");
+        h.press("TAB");
+        h.close_dialog();
+        const Handles fields = h.open_dialog({"Edit", "Edit", "Edit"});
+        if (tick_between) h.tick();
+        h.keys.sent.clear();
+        h.press("7");
+        ASSERT_EQ(h.keys.sent.size(), 1u) << tick_between;
+        EXPECT_EQ(h.keys.sent[0].focus, fields[0]) << tick_between;
+    }
+}
+
 TEST(FollowTimer, WithoutModelerOrItsPopupNothingIsRecorded) {
     Keypad gone;
     ASSERT_TRUE(gone.started);

@@ -1,6 +1,7 @@
 // Capturing window positions and writing the settings file.
 #include <gtest/gtest.h>
 
+#include "host/twips.h"
 #include "modeler/placement.h"
 #include "shell/main_controls.h"
 #include "support/headless_host.h"
@@ -25,6 +26,10 @@ TEST(FormPosition, CapturesTheRestoredPlaceInTwips) {
     } cases[] = {
         {15, 100, 50, 1500, 750, false}, {15, 101, 50, 1515, 750, true}, {15, -20, 50, 0, 750, true},
         {15, 100, -1, 1500, 0, true},    {15, 3000, 50, 32767, 750, true}, {12, 125, 50, 1500, 600, true},
+        // Where a pixel is no whole number of twips, a window where the held
+        // values put it has not moved.
+        {7.5, 200, 100, 1500, 750, false}, {1440.0 / 168, 175, 88, 1500, 750, false},
+        {1440.0 / 168, 176, 88, 1509, 750, true},
     };
     for (const auto& c : cases) {
         Started h;
@@ -51,12 +56,82 @@ TEST(FormPosition, AFailedPlacementQueryKeepsTheStoredPlace) {
     EXPECT_EQ(changed, 0);
 }
 
-TEST(FormPosition, PixelGeometryRoundsTwipsThenTruncates) {
-    EXPECT_EQ(twips_to_pixels(6172.5, 15), 411);
-    EXPECT_EQ(twips_to_pixels(6179, 15), 411);
-    EXPECT_EQ(twips_to_pixels(6180, 15), 412);
-    EXPECT_EQ(twips_to_pixels(-300, 15), -20);
-    EXPECT_EQ(twips_to_pixels(-310, 15), -20);
+// 100, 125, 150, 175, 200 and 250 %.
+constexpr int scales_dpi[] = {96, 120, 144, 168, 192, 240};
+
+TEST(Conversions, APlaceComesBackToTheSamePixelAtEveryScale) {
+    for (int dpi : scales_dpi) {
+        const double factor = 1440.0 / dpi;
+        for (int pixels : {-20, 0, 1, 3, 411, 1919})
+            EXPECT_EQ(twips_to_pixels(pixels_to_twips(pixels, factor), factor), pixels) << dpi << " dpi, " << pixels;
+    }
+    const struct {
+        double twips, factor;
+        int pixels;
+    } places[] = {{5280, 7.5, 704}, {5283, 15, 352}, {6172.5, 15, 412}, {6157.5, 15, 410}, {-310, 15, -21}};
+    for (const auto& p : places) EXPECT_EQ(twips_to_pixels(p.twips, p.factor), p.pixels) << p.twips;
+    EXPECT_EQ(pixels_to_twips(3, 7.5), 22) << "22.5 twips, halves to even";
+    EXPECT_EQ(pixels_to_twips(5000, 15), 32767) << "a 16-bit place";
+}
+
+// Started at a scale, the windows keep their sizes through every SetWindowPos
+// (start-up, the topmost switch, the keypad opened again), and an exit
+// without a change asks nothing and writes nothing.
+TEST(Conversions, AStartAndAnExitAtAnyScaleAskNothingAndKeepTheFile) {
+    for (int dpi : scales_dpi) {
+        test::HeadlessHost h;
+        h.desktop.tpp = 1440.0 / dpi;
+        h.desktop.screen_width_px = h.desktop.monitors[0].width = 1024 * dpi / 96;
+        auto lines = test::valid_settings_lines();
+        lines[1] = "1";             // topmost
+        lines[26] = "Pos_X5283";    // no whole number of pixels at any scale
+        lines[32] = "1";            // the keypad open
+        ASSERT_TRUE(h.start_with(lines)) << dpi;
+        auto& main = h.program.main;
+        auto size_of = [&](host::Form& form) {
+            const host::PixelRect r = h.desktop.at(form.hWnd()).rect;
+            return std::pair(r.width, r.height);
+        };
+        const auto design = [&](const host::TwipsRect& t) {
+            return std::pair(host::twips_to_nearest_pixels(t.width, h.desktop.tpp),
+                             host::twips_to_nearest_pixels(t.height, h.desktop.tpp));
+        };
+        EXPECT_EQ(size_of(main), design(h.desktop.main_design)) << dpi;
+        EXPECT_EQ(size_of(h.program.keypad), design(h.desktop.keypad_design)) << dpi;
+        main.on_click(main_ui::Mnu_Tenkey_Off);
+        main.on_click(main_ui::Mnu_Tenkey);
+        EXPECT_EQ(size_of(h.program.keypad), design(h.desktop.keypad_design)) << dpi;
+        main.on_check_clicked(main_ui::Check1, 0);
+        main.on_check_clicked(main_ui::Check1, 1);
+        EXPECT_EQ(size_of(main), design(h.desktop.main_design)) << dpi;
+        h.program.state.Set_Changed = 0;  // the switch went back and forth
+        EXPECT_FALSE(h.run([&] { main.on_close_request(); })) << dpi;
+        EXPECT_TRUE(h.dialogs.shown.empty()) << dpi;
+        EXPECT_EQ(h.files.files[h.settings_path()], test::join_lines(lines)) << dpi;
+    }
+}
+
+// A window on a 150 % monitor beside a 100 % main display measures its size
+// at its own monitor's resolution: SetWindowPos must not shrink it.
+TEST(Conversions, OnAMonitorOfItsOwnScaleAWindowKeepsItsSize) {
+    test::HeadlessHost h;
+    h.desktop.monitors = {{0, 0, 1024, 768}, {1024, 0, 1536, 1152}};
+    h.desktop.monitor_tpp = {15, 10};
+    auto lines = test::valid_settings_lines();
+    lines[26] = "Pos_X16860";   // pixel 1124, on the second monitor
+    lines[28] = "TPos_X16000";  // pixel 1067
+    lines[32] = "1";
+    ASSERT_TRUE(h.start_with(lines));
+    auto& keypad = h.program.keypad;
+    const host::PixelRect before = h.desktop.at(keypad.hWnd()).rect;
+    h.program.main.on_click(main_ui::Mnu_Tenkey_Off);
+    h.program.main.on_click(main_ui::Mnu_Tenkey);
+    const host::PixelRect after = h.desktop.at(keypad.hWnd()).rect;
+    EXPECT_EQ(std::pair(after.width, after.height), std::pair(before.width, before.height));
+    EXPECT_EQ(after.left, 1067);
+    EXPECT_FALSE(h.run([&] { h.program.main.on_close_request(); }));
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(h.files.files[h.settings_path()], test::join_lines(lines));
 }
 
 TEST(MenuSave, WritesTheLiveStateAndClearsTheChange) {

@@ -81,6 +81,8 @@ TEST(StartUp, TheKeypadStaysOpenOnlyWhenTheSwitchSaysSo) {
     EXPECT_EQ(off.desktop.activations, std::vector<std::string>{"LightWave Modeler 5.6"});
 }
 
+// The keypad's closing says once that Modeler is gone; the program ends then
+// without a second word.
 TEST(StartUp, WithoutModelerAClosedKeypadEndsTheProgramAndAnOpenOneDoesNot) {
     Started off(lines_with_keypad_at_start("0"), /*modeler=*/false);
     EXPECT_FALSE(off.start());
@@ -170,14 +172,65 @@ TEST(Shutdown, WithoutModelerTheMessageIsShownAndTheProgramEnds) {
     EXPECT_EQ(h.dialogs.texts(), std::vector<std::string>{not_started_msg});
 }
 
-TEST(Shutdown, ClosingTheKeypadWithoutModelerEndsWithoutTheSaveQuestion) {
-    Started h;
-    ASSERT_TRUE(h.start());
-    h.program.main.on_click(main_ui::Mnu_Tenkey);
-    h.program.state.Set_Changed = 1;
-    h.desktop.remove_window(h.modeler);
-    EXPECT_FALSE(h.run([&] { h.program.keypad.on_close_request(); }));
-    EXPECT_EQ(h.dialogs.texts(), std::vector<std::string>{not_started_msg});
+// Closed by its menu item or its close box, the keypad that finds Modeler
+// gone closes the program through the palette's own close: unsaved changes
+// are asked about first, and Cancel keeps the program, palette in view.
+TEST(Shutdown, ClosingTheKeypadWithoutModelerAsksToSaveFirst) {
+    const struct {
+        Answer answer;
+        bool keeps_running, writes;
+    } cases[] = {{Answer::yes, false, true}, {Answer::no, false, false}, {Answer::cancel, true, false}};
+    for (const auto& c : cases) {
+        for (bool menu : {true, false}) {
+            Started h;
+            ASSERT_TRUE(h.start());
+            auto& main = h.program.main;
+            main.on_click(main_ui::Mnu_Tenkey);
+            main.set_left(7500);  // a moved palette is a change
+            h.desktop.remove_window(h.modeler);
+            h.dialogs.answers = {c.answer};
+            EXPECT_EQ(h.run([&] {
+                if (menu) main.on_click(main_ui::Mnu_Tenkey_Off);
+                else h.program.keypad.on_close_request();
+            }), c.keeps_running) << int(c.answer) << menu;
+            EXPECT_EQ(h.dialogs.texts(), (std::vector<std::string>{not_started_msg, save_question})) << menu;
+            EXPECT_EQ(h.files.files[h.settings_path()].find("Pos_X7500\r\n") != std::string::npos, c.writes);
+            EXPECT_FALSE(h.program.keypad.loaded());
+            EXPECT_TRUE(!c.keeps_running || main.visible());
+        }
+    }
+}
+
+// Windows ending the session closes the program as the close box does:
+// Yes saves, No does not, Cancel refuses the end and the program goes on.
+// When the session ends, the program ends and writes nothing more.
+TEST(Shutdown, TheEndOfTheSessionAsksToSaveAndMayBeRefused) {
+    const struct {
+        const char* what;
+        bool changed;
+        Answer answer;
+        bool session_may_end, writes;
+    } cases[] = {{"unchanged", false, Answer::yes, true, false},
+                 {"yes", true, Answer::yes, true, true},
+                 {"no", true, Answer::no, true, false},
+                 {"cancel", true, Answer::cancel, false, false}};
+    for (const auto& c : cases) {
+        Started h;
+        ASSERT_TRUE(h.start());
+        if (c.changed) h.program.main.set_left(7500);  // a moved palette is a change
+        h.dialogs.answers = {c.answer};
+        host::FormEvents& palette = h.program.main;
+        EXPECT_EQ(palette.on_session_ending(), c.session_may_end) << c.what;
+        EXPECT_EQ(h.dialogs.texts().size(), c.changed ? 1u : 0u) << c.what;
+        const std::string written = h.files.files[h.settings_path()];
+        EXPECT_EQ(written.find("Pos_X7500\r\n") != std::string::npos, c.writes) << c.what;
+        // Another program refused the end: Tastrel goes on and asks again at its close.
+        palette.on_session_end(false);
+        EXPECT_TRUE(h.program.main.loaded()) << c.what;
+        EXPECT_EQ(h.program.state.Set_Changed, c.changed && !c.writes ? 1 : 0) << c.what;
+        EXPECT_FALSE(h.run([&] { palette.on_session_end(true); })) << c.what;
+        EXPECT_EQ(h.files.files[h.settings_path()], written) << c.what;
+    }
 }
 
 TEST(About, ShowsTheVersion) {

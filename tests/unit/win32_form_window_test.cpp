@@ -22,6 +22,8 @@ struct SilentEvents : host::FormEvents {
     void on_activate() override {}
     void on_resize() override {}
     bool on_close_request() override { return false; }
+    bool on_session_ending() override { return true; }
+    void on_session_end(bool) override {}
     void on_click(int) override {}
     void on_check_clicked(int, int) override {}
     void on_list_selected(int, int) override {}

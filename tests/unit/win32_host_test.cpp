@@ -3,6 +3,8 @@
 // by their ANSI titles.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -176,6 +178,22 @@ TEST(Win32FileStore, ReadsFilesByteForByte) {
     EXPECT_EQ(files.read_all(utf8_of(settings)), bytes);
     EXPECT_EQ(files.read_all(utf8_of(empty)), std::string());
     EXPECT_EQ(files.read_all(utf8_of(folder.path() / "missing.txt")), std::nullopt);
+
+    // A read that fails once the file is open (here a pipe whose writer goes
+    // away) ends the data: what came before is judged, not a missing file.
+    const std::wstring pipe = L"\\\\.\\pipe\\tastrel-read-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE writer = CreateNamedPipeW(pipe.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 4096, 4096, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    std::thread writes([writer] {
+        ConnectNamedPipe(writer, nullptr);
+        DWORD written = 0;
+        WriteFile(writer, "lw_modeler", 10, &written, nullptr);
+        FlushFileBuffers(writer);
+        CloseHandle(writer);
+    });
+    const std::optional<std::string> read = files.read_all(utf8_of(pipe));
+    writes.join();
+    EXPECT_EQ(read, "lw_modeler");
 }
 
 // The program's folder may have a Japanese name; its UTF-8 path is widened on the way in.
@@ -262,20 +280,20 @@ TEST(Win32Windows, ActivatesAWindowByTitleAndWaitsUntilItIsInFront) {
     if (!a || !b) GTEST_SKIP() << "no window can be created here";
     ShowWindow(b.get(), SW_MINIMIZE);
 
-    ASSERT_TRUE(windows.activate_app(second));
+    ASSERT_TRUE(windows.activate_app(second, host::Minimised::restore));
     EXPECT_EQ(GetForegroundWindow(), b.get());
     EXPECT_FALSE(IsIconic(b.get())) << "a minimised window is restored first";
-    ASSERT_TRUE(windows.activate_app(first));
+    ASSERT_TRUE(windows.activate_app(first, host::Minimised::restore));
     EXPECT_EQ(GetForegroundWindow(), a.get());
-    EXPECT_FALSE(windows.activate_app(unique("no such window")));
-    EXPECT_FALSE(windows.activate_app(""));
+    EXPECT_FALSE(windows.activate_app(unique("no such window"), host::Minimised::restore));
+    EXPECT_FALSE(windows.activate_app("", host::Minimised::restore));
 
     // The window a search found is taken only while it still has the title.
     ASSERT_EQ(windows.find_window(first), to_handle(a.get()));
     SetWindowTextW(a.get(), L"renamed");
-    EXPECT_FALSE(windows.activate_app(first));
+    EXPECT_FALSE(windows.activate_app(first, host::Minimised::restore));
     SetWindowTextW(b.get(), widen(first).c_str());
-    ASSERT_TRUE(windows.activate_app(first));
+    ASSERT_TRUE(windows.activate_app(first, host::Minimised::restore));
     EXPECT_EQ(GetForegroundWindow(), b.get());
 }
 
