@@ -8,6 +8,14 @@ cd "$(dirname "$0")"
 source scripts/common.sh
 ensure_packages "${TASTREL_PACKAGES[@]}"
 
+# Every picture the README shows is in the tree, not only on this disk.
+for picture in $(grep -oP '!\[[^]]*\]\(\K[^)]+' README.md); do
+  if ! git ls-files --error-unmatch "$picture" >/dev/null 2>&1; then
+    echo "README.md shows $picture, which is not in the tree: make it with scripts/make_pictures.sh" >&2
+    exit 1
+  fi
+done
+
 for preset in linux linux-asan fuzz mingw; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"

@@ -2,7 +2,8 @@
 # virtual display with a window manager for Wine.
 
 # Debian packages: the Windows cross compiler, Wine, the virtual display and
-# its window manager, Japanese fonts, screenshots, and clang for the fuzzer.
+# its window manager, Japanese fonts, screenshots and keys typed on the
+# virtual display, and clang for the fuzzer.
 TASTREL_PACKAGES=(
   cmake g++ libgtest-dev googletest
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
@@ -66,6 +67,11 @@ prepare_wine() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     wineserver -w
   fi
+  # Wine draws the title-bar buttons with glyphs of its Marlett font, which
+  # it does not find in Debian's fonts-wine folder: without a copy in the
+  # prefix they show as the characters "0", "1" and "r".
+  [ -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ] ||
+    cp "$(dpkg -L fonts-wine | grep '/marlett\.ttf$')" "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # A virtual display and a warm Wine session in the given prefix, both ended
