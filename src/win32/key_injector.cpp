@@ -59,6 +59,12 @@ std::vector<keys::ModifierKey> held_modifiers() {
     return held;
 }
 
+// GetKeyState: GetAsyncKeyState does not report the lock. Read once the
+// receiving window is in front, it follows what another program switched
+// the moment before (under Wine, 0 stale reads in 1000; read at the click
+// itself, before this thread had read its queued input, 29 in 400).
+bool caps_lock_on() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
+
 }  // namespace
 
 SendInputInjector::SendInputInjector(HWND target)
@@ -71,14 +77,15 @@ std::optional<keys::KeyStroke> SendInputInjector::key_for(char32_t ch) const {
 
 SendResult SendInputInjector::send(std::span<const keys::KeyEvent> events) const {
     std::vector<keys::KeyEvent> all = keys::release_held(held_modifiers());
-    all.insert(all.end(), events.begin(), events.end());
+    const std::vector<keys::KeyEvent> typed = keys::with_caps_lock_off(events, caps_lock_on());
+    all.insert(all.end(), typed.begin(), typed.end());
     Inputs inputs = to_inputs(all, layout_);
     SendResult result{inputs.records.size(), send_inputs(inputs.records)};
     if (!result.complete()) {
         // SendInput inserts a leading part; these events made it whole.
         const auto sent = static_cast<std::size_t>(
             std::upper_bound(inputs.through.begin(), inputs.through.end(), result.inserted) - inputs.through.begin());
-        Inputs releases = to_inputs(keys::release_left_down(all, sent), layout_);
+        Inputs releases = to_inputs(keys::restore_after(all, sent), layout_);
         send_inputs(releases.records);
     }
     return result;

@@ -25,8 +25,9 @@ public:
     std::optional<keys::KeyStroke> key_for(char32_t ch) const override;
 
     // Releases the modifiers the user holds, then sends the events in one
-    // SendInput call, so that no other input comes between them. When
-    // SendInput takes fewer, whatever that left down is released.
+    // SendInput call, so that no other input comes between them, with Caps
+    // Lock switched off around them when it is on. When SendInput takes
+    // fewer, whatever that left down is released and Caps Lock put back.
     SendResult send(std::span<const keys::KeyEvent> events) const;
 
 private:

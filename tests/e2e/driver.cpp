@@ -343,6 +343,33 @@ bool click(HWND button) {
     return in_front;
 }
 
+bool caps_lock_on() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
+
+namespace {
+
+// Presses Caps Lock until this process sees it `on`; a read right after a
+// press may still show the lock as it was, so each press is given time.
+void switch_caps_lock(bool on) {
+    for (int press = 0; press < 3 && !wait_until([on] { return caps_lock_on() == on; }, 300); ++press) {
+        INPUT inputs[2] = {};
+        for (INPUT& input : inputs) {
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = VK_CAPITAL;
+        }
+        inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, inputs, sizeof(INPUT));
+    }
+}
+
+}  // namespace
+
+CapsLockOn::CapsLockOn(HWND window) {
+    bring_to_front(window);
+    switch_caps_lock(true);
+}
+
+CapsLockOn::~CapsLockOn() { switch_caps_lock(false); }
+
 void save_screenshot(HWND window, const std::string& name) {
     RECT rect{};
     GetWindowRect(window, &rect);

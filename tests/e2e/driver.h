@@ -127,6 +127,19 @@ bool x_click(HWND window, int hit, const std::wstring& then = L"");
 // would not come to the front (the click is posted all the same).
 bool click(HWND button);
 
+// Caps Lock as this process sees it.
+bool caps_lock_on();
+// Caps Lock switched on as a user's key press in `window` does, and off
+// again when this goes out of scope, whatever the test found, so later tests
+// type with it off.
+class CapsLockOn {
+public:
+    explicit CapsLockOn(HWND window);
+    ~CapsLockOn();
+    CapsLockOn(const CapsLockOn&) = delete;
+    CapsLockOn& operator=(const CapsLockOn&) = delete;
+};
+
 // Saves the window as it is on screen to the artefacts folder as BMP.
 void save_screenshot(HWND window, const std::string& name);
 

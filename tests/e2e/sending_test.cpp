@@ -48,6 +48,43 @@ TEST(Palette, DefaultButtonsTypeTheirKeysIntoModeler) {
     }
 }
 
+// With the lock switched on while working in Modeler, UNDO still types "u"
+// and REDO "U", and the lock stays on.
+TEST(Palette, CapsLockOnChangesNeitherTheKeysNorTheLock) {
+    StandIn modeler;
+    const auto released = [&](unsigned vk) {
+        for (const LoggedKey& key : modeler.keys())
+            if (key.message == "KEYUP" && key.vk == vk) return true;
+        return false;
+    };
+    Running run("send-caps-lock");
+    ASSERT_TRUE(run.palette);
+    // Once the palette has come to the front on its own, Caps Lock is pressed in Modeler.
+    ASSERT_TRUE(bring_to_front(run.palette));
+    const CapsLockOn caps_lock(modeler.window());
+    ASSERT_TRUE(caps_lock_on());
+    ASSERT_TRUE(wait_until([&] { return released(0x14); })) << "Caps Lock was not pressed in Modeler";
+    const struct {
+        const char* caption;
+        char32_t typed, swapped;
+        const char* mods;  // held while the U key went down
+    } cases[] = {{"UNDO", U'u', U'U', ""}, {"REDO", U'U', U'u', "S"}};
+    for (const auto& c : cases) {
+        modeler.clear_keys();
+        click(find_child(run.palette, c.caption));
+        ASSERT_TRUE(wait_until([&] { return released(0x55); })) << c.caption;
+        bool typed = false, swapped = false, went_down = false;
+        for (const LoggedKey& key : modeler.keys()) {
+            typed |= key.message == "CHAR" && key.ch == c.typed;
+            swapped |= key.message == "CHAR" && key.ch == c.swapped;
+            went_down |= key.message == "KEYDOWN" && key.vk == 0x55 && key.mods == c.mods;
+        }
+        EXPECT_TRUE(typed && !swapped) << c.caption;
+        EXPECT_TRUE(went_down) << c.caption;
+        EXPECT_TRUE(caps_lock_on()) << c.caption;
+    }
+}
+
 TEST(Palette, WithTwoVersionsRunningVersion55GetsTheKeys) {
     StandIn newer("5.6");
     StandIn older("5.5");

@@ -36,7 +36,7 @@ void expect_cases(const std::vector<Case>& cases, const KeyboardLayout& layout) 
         ASSERT_TRUE(result.ok()) << '"' << c.keys << "\": " << describe(result.error()->kind);
         EXPECT_EQ(to_text(result.events()), c.events) << '"' << c.keys << '"';
         // Whatever the string, nothing is left down at its end.
-        EXPECT_EQ(to_text(release_left_down(result.events(), result.events().size())), "") << c.keys;
+        EXPECT_EQ(to_text(restore_after(result.events(), result.events().size())), "") << c.keys;
     }
 }
 
@@ -152,7 +152,7 @@ TEST(KeyString, EveryComposedStringTypesOnBothLayouts) {
             const ParseResult plain = parse_key_string(compose_key_string(0, key), *layout);
             ASSERT_TRUE(plain.ok()) << '"' << compose_key_string(0, key) << '"';
             EXPECT_GE(plain.events().size(), 2u) << compose_key_string(0, key);
-            EXPECT_EQ(to_text(release_left_down(plain.events(), plain.events().size())), "");
+            EXPECT_EQ(to_text(restore_after(plain.events(), plain.events().size())), "");
             for (const auto& [modifier, vk] : {std::pair{1, vk_control}, std::pair{2, vk_alt}}) {
                 const std::string keys = compose_key_string(modifier, key);
                 std::vector<KeyEvent> expected{KeyEvent::key(vk, true)};

@@ -32,6 +32,14 @@ bool any_modifier_down() {
     return false;
 }
 
+bool caps_lock_on() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
+
+// Switches Caps Lock with the key string "{CAPSLOCK}"; true once this thread sees it so.
+bool switch_caps_lock(const SendInputInjector& injector, bool on) {
+    if (caps_lock_on() != on) injector.send(keys::parse_key_string("{CAPSLOCK}", injector).events());
+    return wait_until([on] { return caps_lock_on() == on; });
+}
+
 // A top-level window in front with a focused edit control.
 class TypingTarget {
 public:
@@ -82,6 +90,7 @@ private:
     std::wstring chars_;
 };
 
+// The same characters whether Caps Lock is on or off, and the lock left as it was.
 TEST(Win32KeyInjector, TypesKeyStringsIntoTheFocusedWindow) {
     TypingTarget target;
     if (!target.has_focus()) GTEST_SKIP() << "the test window did not get the keyboard focus";
@@ -102,16 +111,25 @@ TEST(Win32KeyInjector, TypesKeyStringsIntoTheFocusedWindow) {
         {"^a", "\x01", ""},  // CTRL+A: the control character, no letter
         {"é{ｱ}", "éｱ", "éｱ"},
     };
-    for (const auto& c : cases) {
-        target.clear();
-        const keys::ParseResult parsed = keys::parse_key_string(c.keys, injector);
-        ASSERT_TRUE(parsed.ok()) << c.keys;
-        if (!target.has_focus()) GTEST_SKIP() << "another window took the keyboard focus";
-        const SendResult sent = injector.send(parsed.events());
-        EXPECT_TRUE(sent.complete()) << c.keys << ": " << sent.inserted << " of " << sent.asked;
-        EXPECT_EQ(target.chars_after(widen(c.chars).size()), c.chars) << c.keys;
-        EXPECT_EQ(narrow(target.text()), c.text) << c.keys;
-        EXPECT_FALSE(any_modifier_down()) << c.keys;
+    // Off again whatever happens, or the tests after this one would type with the lock on.
+    struct CapsLockOffAtEnd {
+        const SendInputInjector& injector;
+        ~CapsLockOffAtEnd() { switch_caps_lock(injector, false); }
+    } caps_lock_off_at_end{injector};
+    for (const bool caps_lock : {false, true}) {
+        ASSERT_TRUE(switch_caps_lock(injector, caps_lock));
+        for (const auto& c : cases) {
+            target.clear();
+            const keys::ParseResult parsed = keys::parse_key_string(c.keys, injector);
+            ASSERT_TRUE(parsed.ok()) << c.keys;
+            if (!target.has_focus()) GTEST_SKIP() << "another window took the keyboard focus";
+            const SendResult sent = injector.send(parsed.events());
+            EXPECT_TRUE(sent.complete()) << c.keys << ": " << sent.inserted << " of " << sent.asked;
+            EXPECT_EQ(target.chars_after(widen(c.chars).size()), c.chars) << c.keys << ", Caps Lock " << caps_lock;
+            EXPECT_EQ(narrow(target.text()), c.text) << c.keys << ", Caps Lock " << caps_lock;
+            EXPECT_FALSE(any_modifier_down()) << c.keys;
+            EXPECT_EQ(caps_lock_on(), caps_lock) << c.keys;
+        }
     }
 }
 
