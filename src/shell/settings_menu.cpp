@@ -1,13 +1,92 @@
-// Settings files beyond the start-up one: the three registrations the
-// button beside the palette switches between, a copy saved under another
-// name, and a file chosen to be read.
+// The settings menu and the registrations: the built-in settings, saving, and
+// reading or switching settings files.
 #include <algorithm>
 #include <cctype>
 
+#include "settings/defaults.h"
 #include "settings/settings_file.h"
 #include "shell/main_form.h"
 
 namespace tastrel {
+
+void MainForm::Set_Default() {
+    List1.set_list_index(-1);
+    List2.set_list_index(-1);
+    Text1.set_text("Default");
+    Btn_Index = 99;
+    state_.Set_Changed = 1;
+    state_.Set_Header = settings_header;
+    state_.Top_Most = "1";
+    state_.Tenkey_Start = "1";
+    const auto& table = default_assignments();
+    for (int i = 0; i < button_count; ++i) state_.Set_Cmd[i] = table[i].cmd_line;
+    for (int i = 0; i < button_count; ++i) state_.Set_Name[i] = table[i].name_line;
+
+    put_centred_layout();
+    state_.First_Start = "1";
+    state_.Popup_Hide = "1";
+    state_.Set_End = "end";
+}
+
+// The keypad's size needs the keypad window, which loading shows.
+void MainForm::put_centred_layout() {
+    const host::TwipsRect palette = window().bounds();
+    const host::TwipsRect keypad = keypad_.window().bounds();
+    put_default_positions(state_, {services_.screen.width_twips(), services_.screen.height_twips(), palette.width,
+                                   palette.height, keypad.width, keypad.height});
+}
+
+void MainForm::Mnu_init_Click() {
+    Cmd_Change.set_caption("登録切り替え");
+    // The palette's own width must be back before the defaults measure it.
+    if (state_.Edit_Mode == 1) leave_edit_mode();
+    Set_Default();
+    keypad_.unload();
+    Apply_Setting_Data();
+    Set_Button_Caption();
+}
+
+// A failed save keeps everything in memory and says so; the caller keeps the
+// settings marked as changed.
+bool MainForm::Save_Setting_Data(const std::string& path) {
+    const std::string text = compose_settings_text(state_);
+    const std::optional<std::string> bytes = services_.codec.to_ansi(text);
+    if (!bytes) {
+        services_.dialogs.message_box(
+            "設定ﾃﾞｰﾀにこのｼｽﾃﾑで保存できない文字が含まれているため、設定ﾃﾞｰﾀを保存できませんでした。");
+        return false;
+    }
+    if (!services_.files.replace_with(path, *bytes)) {
+        services_.dialogs.message_box(
+            "設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\n" +
+            path);
+        return false;
+    }
+    return true;
+}
+
+void MainForm::Ask_Save() {
+    if (state_.Set_Changed != 1) return;
+    const host::Answer answer = services_.dialogs.message_box(
+        "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", host::app_title, host::Buttons::yes_no_cancel);
+    if (answer == host::Answer::yes) {
+        // A failed save must not end the program; a saved one is asked about
+        // no more, should the program go on (an end of session refused elsewhere).
+        const bool saved = Save_Setting_Data(settings_path());
+        Unload_Cancel = saved ? 0 : 1;
+        if (saved) state_.Set_Changed = 0;
+    }
+    else if (answer == host::Answer::cancel)
+        Unload_Cancel = 1;
+    else
+        Unload_Cancel = 0;
+}
+
+void MainForm::Mnu_Set_Save_Click() {
+    capture_positions();
+    if (Save_Setting_Data(settings_path())) state_.Set_Changed = 0;
+}
+
 namespace {
 
 constexpr const char* registrations[] = {"\\lw_m_data_01.txt", "\\lw_m_data_02.txt", "\\lw_m_data_03.txt"};

@@ -1,4 +1,5 @@
-// The always-in-front switch and the pop-up watch's switch.
+// The main window's switches: always in front, the pop-up watch, and the
+// keypad's switch and menu items.
 #include "core/vb_number.h"
 #include "shell/main_form.h"
 
@@ -29,6 +30,26 @@ void MainForm::Check2_Click() {
     const bool on = Check2.value() == 1;
     Timer1.set_enabled(on);
     state_.Popup_Hide = on ? "1" : "0";
+}
+
+void MainForm::Chk_Tenkey_Click() { state_.Tenkey_Start = Chk_Tenkey.value() == 1 ? "1" : "0"; }
+
+void MainForm::Mnu_Tenkey_Click() {
+    if (state_.Edit_Mode == 1) {
+        services_.dialogs.message_box(keypad_locked_message);
+        return;
+    }
+    keypad_.load();
+    state_.Tenkey_Show = "1";
+}
+
+void MainForm::Mnu_Tenkey_Off_Click() {
+    if (state_.Edit_Mode == 1) {
+        services_.dialogs.message_box(keypad_locked_message);
+        return;
+    }
+    keypad_.unload();
+    state_.Tenkey_Show = "0";
 }
 
 }  // namespace tastrel

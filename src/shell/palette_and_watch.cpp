@@ -1,4 +1,5 @@
-// The palette: a click brings Modeler to the front and types the button's key string.
+// The palette: a click brings Modeler to the front and types the button's key
+// string; the pop-up watch steps the palette aside while Modeler shows a dialog.
 #include "core/utf8.h"
 #include "modeler/modeler_window.h"
 #include "settings/settings_file.h"
@@ -44,5 +45,29 @@ bool MainForm::type_into_modeler(const std::string& keys, int index) {
 }
 
 void MainForm::Chk_Beep_Click() { state_.Beep_On = Chk_Beep.value() == 1 ? 1 : 0; }
+
+void MainForm::Timer1_Timer() {
+    const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
+    if (modeler == host::no_window) {
+        // Said once: the user chose to keep the program; it waits for Modeler.
+        if (modeler_gone_told_) return;
+        return quit_without_modeler(
+            "LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。");
+    }
+    modeler_gone_told_ = false;
+
+    const host::WindowHandle popup = services_.windows.last_active_popup(modeler);
+    if (popup == host::no_window) {
+        Timer1.set_enabled(false);
+        services_.dialogs.message_box(
+            "予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)");
+        // The watch ends here: a palette it hid must not stay out of reach.
+        if (!visible()) set_visible(true);
+        return;
+    }
+    const bool dialog_open = popup != modeler;
+    if (visible() == dialog_open) set_visible(!dialog_open);
+    if (!dialog_open && Check2.value() != 1) Timer1.set_enabled(false);
+}
 
 }  // namespace tastrel
