@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/messages.h"
 #include "host/controls.h"
 #include "host/form.h"
 #include "host/services.h"
@@ -18,7 +19,7 @@ namespace tastrel {
 inline constexpr int follow_interval_ms = 50;
 
 // The keypad's menu items refuse while the editor is open.
-inline constexpr const char* keypad_locked_message = "ﾃﾝｷｰの変更はできません。また、設定中にﾃﾝｷｰは使用できません。";
+inline constexpr const char* keypad_locked_message = messages::keypad_locked;
 
 class KeypadForm : public host::Form {
 public:

@@ -2,6 +2,7 @@
 // Finding LightWave Modeler's main window by its three titles.
 #include <string>
 
+#include "core/messages.h"
 #include "host/window_system.h"
 
 namespace tastrel {
@@ -13,12 +14,8 @@ host::WindowHandle Get_Modeler_Hwnd(host::WindowSystem& windows);
 // The window's title as GetWindowTextA gives it with a 255-character limit.
 std::string Modeler_Title_Of(host::WindowSystem& windows, host::WindowHandle modeler);
 
-inline constexpr const char* modeler_not_started_message =
-    "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。";
+inline constexpr const char* modeler_not_started_message = messages::modeler_not_started;
 
-// When the system takes only part of the keys: typically Modeler runs with
-// more rights than this program.
-inline constexpr const char* keys_blocked_message =
-    "ｷｰの送信がｼｽﾃﾑに止められました。LightWave3Dﾓﾃﾞﾗｰが管理者として実行されていないか確認してください。";
+inline constexpr const char* keys_blocked_message = messages::keys_blocked;
 
 }  // namespace tastrel

@@ -1,6 +1,7 @@
 #include "modeler/placement.h"
 
-
+#include "core/messages.h"
+#include "core/switch_text.h"
 #include "core/vb_number.h"
 #include "host/twips.h"
 
@@ -24,8 +25,8 @@ bool put_in_band(host::WindowSystem& windows, host::Form& form, host::ZBand band
 }
 
 std::optional<host::ZBand> band_of_switch(const std::string& top_most) {
-    if (top_most == "1") return host::ZBand::topmost;
-    if (top_most == "0") return host::ZBand::not_topmost;
+    if (top_most == switch_on) return host::ZBand::topmost;
+    if (top_most == switch_off) return host::ZBand::not_topmost;
     return std::nullopt;
 }
 
@@ -46,7 +47,7 @@ void Get_Form_Position(PlacementContext c, host::Form& form, std::int16_t& left,
     const TwipsPerPixel factors = Get_Twips_Per_Pixel(c.screen);
     const auto normal = c.windows.normal_position(form.hWnd());
     if (!normal) {
-        c.dialogs.message_box("予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。");
+        c.dialogs.message_box(messages::placement_failed);
         return;
     }
     capture(normal->x, factors.x, left, c.set_changed);

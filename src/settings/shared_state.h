@@ -5,9 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "core/switch_text.h"
+
 namespace tastrel {
 
 inline constexpr int button_count = 24;
+// Btn_Index while no palette button is chosen in the editor.
+inline constexpr std::int16_t no_button = 99;
 
 struct SharedState {
     // Stored forms, as the lines stand in the file.

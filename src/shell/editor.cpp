@@ -2,6 +2,7 @@
 // palette button previews a choice, apply stores it.
 #include <cmath>
 
+#include "core/messages.h"
 #include "core/vb_number.h"
 #include "palette/caption_rules.h"
 #include "palette/editor_lists.h"
@@ -41,7 +42,7 @@ void MainForm::Command3_Click() {
 
 void MainForm::Command4_Click() {
     restore_selected_button();
-    Btn_Index = 99;
+    Btn_Index = no_button;
     if (state_.Edit_Mode != 1) return;
     leave_edit_mode();
     Timer1.set_enabled(true);
@@ -55,7 +56,7 @@ void MainForm::leave_edit_mode() {
     set_top(state_.Palette_Top);
     state_.Edit_Mode = 0;
     clear_editor();
-    if (state_.Tenkey_Show == "1") keypad_.load();
+    if (state_.Tenkey_Show == switch_on) keypad_.load();
 }
 
 // The button last previewed shows its stored caption again, taken as it is:
@@ -72,13 +73,13 @@ void MainForm::clear_editor() {
     List2.set_list_index(-1);
     List3.set_list_index(-1);
     Text1.set_text(no_caption);
-    Btn_Index = 99;
+    Btn_Index = no_button;
 }
 
 // The checks of a preview, in their order; the first that fails names itself.
 const char* MainForm::editor_fault() const {
-    if (List1.text().empty()) return "同時押しｷｰを選択して下さい。";
-    if (List2.text().empty()) return "入力ｷｰを選択して下さい。";
+    if (List1.text().empty()) return messages::no_modifier_chosen;
+    if (List2.text().empty()) return messages::no_key_chosen;
     return caption_fault(Text1.text(), services_.codec);
 }
 
@@ -100,11 +101,11 @@ void MainForm::Try_Key_Setting() {
 
 void MainForm::Command2_Click() {
     if (Edit_Ready == 0) {
-        services_.dialogs.message_box("未選択項目があります。");
+        services_.dialogs.message_box(messages::nothing_previewed);
         return;
     }
-    if (Btn_Index == 99) {
-        services_.dialogs.message_box("設定変更するﾎﾞﾀﾝを選択して下さい。");
+    if (Btn_Index == no_button) {
+        services_.dialogs.message_box(messages::no_button_chosen);
         return;
     }
     // The caption may have been edited since the preview: it is checked again.

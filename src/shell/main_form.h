@@ -29,7 +29,7 @@ public:
     host::Timer Timer1;
 
     // The editor's state.
-    std::int16_t Btn_Index = 99;
+    std::int16_t Btn_Index = no_button;
     std::uint8_t Edit_Ready = 0;
     std::string Key_Prefix, Key_Text;
     std::uint8_t Unload_Cancel = 0;

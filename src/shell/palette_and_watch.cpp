@@ -1,5 +1,6 @@
 // The palette: a click brings Modeler to the front and types the button's key
 // string; the pop-up watch steps the palette aside while Modeler shows a dialog.
+#include "core/messages.h"
 #include "core/utf8.h"
 #include "modeler/modeler_window.h"
 #include "settings/settings_file.h"
@@ -20,7 +21,7 @@ void MainForm::Command1_Click(int index) {
     std::string& keys = state_.Btn_Cmd[static_cast<std::size_t>(index)];
     keys = from_file_form(keys);
     if (!type_into_modeler(keys, index)) return;
-    if (state_.Popup_Hide == "1") Timer1.set_enabled(true);
+    if (state_.Popup_Hide == switch_on) Timer1.set_enabled(true);
     if (state_.Beep_On == 1) services_.app.beep();
 }
 
@@ -52,7 +53,7 @@ void MainForm::Timer1_Timer() {
         // Said once: the user chose to keep the program; it waits for Modeler.
         if (modeler_gone_told_) return;
         return quit_without_modeler(
-            "LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。");
+            messages::modeler_not_running);
     }
     modeler_gone_told_ = false;
 
@@ -60,7 +61,7 @@ void MainForm::Timer1_Timer() {
     if (popup == host::no_window) {
         Timer1.set_enabled(false);
         services_.dialogs.message_box(
-            "予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)");
+            messages::popup_query_failed);
         // The watch ends here: a palette it hid must not stay out of reach.
         if (!visible()) set_visible(true);
         return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/messages.h"
 #include "settings/defaults.h"
 #include "settings/settings_file.h"
 #include "shell/main_form.h"
@@ -13,18 +14,18 @@ void MainForm::Set_Default() {
     List1.set_list_index(-1);
     List2.set_list_index(-1);
     Text1.set_text("Default");
-    Btn_Index = 99;
+    Btn_Index = no_button;
     state_.Set_Changed = 1;
     state_.Set_Header = settings_header;
-    state_.Top_Most = "1";
-    state_.Tenkey_Start = "1";
+    state_.Top_Most = switch_on;
+    state_.Tenkey_Start = switch_on;
     const auto& table = default_assignments();
     for (int i = 0; i < button_count; ++i) state_.Set_Cmd[i] = table[i].cmd_line;
     for (int i = 0; i < button_count; ++i) state_.Set_Name[i] = table[i].name_line;
 
     put_centred_layout();
-    state_.First_Start = "1";
-    state_.Popup_Hide = "1";
+    state_.First_Start = switch_on;
+    state_.Popup_Hide = switch_on;
     state_.Set_End = "end";
 }
 
@@ -53,12 +54,12 @@ bool MainForm::Save_Setting_Data(const std::string& path) {
     const std::optional<std::string> bytes = services_.codec.to_ansi(text);
     if (!bytes) {
         services_.dialogs.message_box(
-            "設定ﾃﾞｰﾀにこのｼｽﾃﾑで保存できない文字が含まれているため、設定ﾃﾞｰﾀを保存できませんでした。");
+            messages::unsavable_characters);
         return false;
     }
     if (!services_.files.replace_with(path, *bytes)) {
         services_.dialogs.message_box(
-            "設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\n" +
+            messages::save_failed +
             path);
         return false;
     }
@@ -68,7 +69,7 @@ bool MainForm::Save_Setting_Data(const std::string& path) {
 void MainForm::Ask_Save() {
     if (state_.Set_Changed != 1) return;
     const host::Answer answer = services_.dialogs.message_box(
-        "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", host::app_title, host::Buttons::yes_no_cancel);
+        messages::save_question, host::app_title, host::Buttons::yes_no_cancel);
     if (answer == host::Answer::yes) {
         // A failed save must not end the program; a saved one is asked about
         // no more, should the program go on (an end of session refused elsewhere).
@@ -138,7 +139,7 @@ void MainForm::Cmd_Change_Click() {
     // A registration used for the first time starts from the built-in settings.
     if (!may_replace_settings()) return;
     if (state_.Edit_Mode == 1) leave_edit_mode();
-    services_.dialogs.message_box("ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。");
+    services_.dialogs.message_box(messages::settings_missing);
     state_.Data_File = next;
     Set_Default();
     apply_loaded_settings();
@@ -187,7 +188,7 @@ void MainForm::replace_settings(const std::string& path, const std::string& data
 }
 
 void MainForm::refuse_settings_file(const std::string& path) {
-    services_.dialogs.message_box("設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。設定は変更されていません。\n" + path);
+    services_.dialogs.message_box(messages::not_a_settings_file + path);
 }
 
 // The save question with the positions as they stand; false on Cancel or

@@ -1,5 +1,6 @@
 // The main window's switches: always in front, the pop-up watch, and the
 // keypad's switch and menu items.
+#include "core/messages.h"
 #include "core/vb_number.h"
 #include "shell/main_form.h"
 
@@ -9,30 +10,30 @@ void MainForm::Check1_Click() {
     const auto band = Check1.value() == 0 ? host::ZBand::not_topmost : host::ZBand::topmost;
     // The keypad first; addressing it opens it.
     if (!put_in_band(services_.windows, keypad_, band)) {
-        services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)");
+        services_.dialogs.message_box(messages::topmost_failed_keypad);
         return;
     }
     if (!put_in_band(services_.windows, *this, band)) {
-        services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾒｲﾝﾌｫｰﾑ)");
+        services_.dialogs.message_box(messages::topmost_failed_palette);
         return;
     }
     const int stored = round_half_even(read_number(state_.Top_Most));
     if (Check1.value() == 0 && stored == 1) {
         state_.Set_Changed = 1;
-        state_.Top_Most = "0";
+        state_.Top_Most = switch_off;
     } else if (Check1.value() != 0 && stored == 0) {
         state_.Set_Changed = 1;
-        state_.Top_Most = "1";
+        state_.Top_Most = switch_on;
     }
 }
 
 void MainForm::Check2_Click() {
     const bool on = Check2.value() == 1;
     Timer1.set_enabled(on);
-    state_.Popup_Hide = on ? "1" : "0";
+    state_.Popup_Hide = switch_text(on);
 }
 
-void MainForm::Chk_Tenkey_Click() { state_.Tenkey_Start = Chk_Tenkey.value() == 1 ? "1" : "0"; }
+void MainForm::Chk_Tenkey_Click() { state_.Tenkey_Start = switch_text(Chk_Tenkey.value() == 1); }
 
 void MainForm::Mnu_Tenkey_Click() {
     if (state_.Edit_Mode == 1) {
@@ -40,7 +41,7 @@ void MainForm::Mnu_Tenkey_Click() {
         return;
     }
     keypad_.load();
-    state_.Tenkey_Show = "1";
+    state_.Tenkey_Show = switch_on;
 }
 
 void MainForm::Mnu_Tenkey_Off_Click() {
@@ -49,7 +50,7 @@ void MainForm::Mnu_Tenkey_Off_Click() {
         return;
     }
     keypad_.unload();
-    state_.Tenkey_Show = "0";
+    state_.Tenkey_Show = switch_off;
 }
 
 }  // namespace tastrel

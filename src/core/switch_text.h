@@ -1,0 +1,10 @@
+#pragma once
+// The switches as the settings file stores them, and as the program keeps
+// those that follow a check box: the texts "1" (on) and "0" (off).
+namespace tastrel {
+
+inline constexpr const char* switch_on = "1";
+inline constexpr const char* switch_off = "0";
+inline const char* switch_text(bool on) { return on ? switch_on : switch_off; }
+
+}  // namespace tastrel
