@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
         std::printf("%s: no button to click\n", sender.name);
         return 1;
     }
-    click_in_turns(senders, warm_up_clicks, clicks, [&](Sender& sender) {
+    in_turns(senders, warm_up_clicks, clicks, [&](Sender& sender) {
         time_click(sender.window, sender.button, modeler.log(), {vk_u, {}}, sender.times);
     });
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "keypad_scene.h"
+#include "latency_summary.h"
 #include "timed_click.h"
 
 namespace {
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
         std::printf("the keypad has no %s button\n", key.caption);
         return 1;
     }
-    click_in_turns(keys, warm_up_presses, presses,
+    in_turns(keys, warm_up_presses, presses,
                    [&](Key& key) { time_click(keypad, key.button, scene.modeler.log(), key.expected, key.times); });
 
     std::printf("keypad press-to-key latency in ms, %d presses a key: posted BM_CLICK with the keypad in front\n",

@@ -8,10 +8,6 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 ensure_packages "${TASTREL_PACKAGES[@]}"
 
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target click_latency standin tastrel
-
-# A prefix of its own, so a test run's server is never ended from here.
-start_wine_session "$PWD/build/wine-bench"
+start_bench_session click_latency standin tastrel
 
 wine build/mingw/bench/click_latency.exe "${1:-200}" | tr -d '\r'

@@ -26,18 +26,6 @@ struct ExpectedKey {
 // One click of `button`, with `window` brought to the front first, counted in `times`.
 void time_click(HWND window, HWND button, const KeyLog& log, ExpectedKey key, ClickTimes& times);
 
-// Rounds in which each of the items (each with its ClickTimes `times`) is
-// clicked once, taking turns so that all meet the same load on the machine;
-// the warm-up rounds come first and are not counted.
-template <class Item, std::size_t count, class Click>
-void click_in_turns(Item (&items)[count], int warm_up_rounds, int rounds, Click click) {
-    for (int i = 0; i < warm_up_rounds; ++i)
-        for (Item& item : items) click(item);
-    for (Item& item : items) item.times = {};
-    for (int i = 0; i < rounds; ++i)
-        for (Item& item : items) click(item);
-}
-
 // A table of figures in ms: the heading, then a row a set of clicks.
 void print_heading(const char* first_column);
 void print_row(const char* name, const ClickTimes& times);

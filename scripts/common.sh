@@ -85,3 +85,12 @@ start_wine_session() {
   wineserver -p >/dev/null 2>&1 </dev/null
   wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
 }
+
+# For the benchmarks: builds these targets of the Windows preset, then starts
+# a Wine session in a prefix of their own, so that a test run's server is
+# never ended from there.
+start_bench_session() {
+  cmake --preset mingw >/dev/null
+  cmake --build --preset mingw --target "$@"
+  start_wine_session "$PWD/build/wine-bench"
+}

@@ -36,14 +36,28 @@ std::optional<std::string> choose(std::string_view folder, std::string_view name
     return narrow(path.data());
 }
 
+using FileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The dialogs' library is loaded when a dialog is first asked for: imported,
+// it would load with the program, and the shell libraries with it, before
+// the palette could show.
+bool show_dialog(const char* name, OPENFILENAMEW* dialog) {
+    static const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    const auto show = library != nullptr
+                          ? reinterpret_cast<FileDialog>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+                          : nullptr;
+    return show != nullptr && show(dialog) != 0;
+}
+
 }  // namespace
 
 std::optional<std::string> Win32Dialogs::choose_file_to_open(std::string_view folder) {
-    return choose(folder, {}, OFN_FILEMUSTEXIST, [](OPENFILENAMEW* d) { return GetOpenFileNameW(d) != 0; });
+    return choose(folder, {}, OFN_FILEMUSTEXIST, [](OPENFILENAMEW* d) { return show_dialog("GetOpenFileNameW", d); });
 }
 
 std::optional<std::string> Win32Dialogs::choose_file_to_save(std::string_view folder, std::string_view name) {
-    return choose(folder, name, OFN_OVERWRITEPROMPT, [](OPENFILENAMEW* d) { return GetSaveFileNameW(d) != 0; });
+    return choose(folder, name, OFN_OVERWRITEPROMPT,
+                  [](OPENFILENAMEW* d) { return show_dialog("GetSaveFileNameW", d); });
 }
 
 }  // namespace tastrel::win32

@@ -39,11 +39,27 @@ RECT control_rect(const host::FormLayout& layout, const host::ControlLayout& pla
     return {scale.x(left), scale.y(top), scale.x(left) + scale.x(place.width), scale.y(top) + scale.y(place.height)};
 }
 
+bool inside_client_area(const host::FormLayout& layout, const host::ControlLayout& place) {
+    const RECT twips = control_rect(layout, place, Scale{1, 1});
+    return twips.left < layout.client_width && twips.top < layout.client_height;
+}
+
+void fill_list(HWND list, const std::vector<std::string>& items) {
+    std::vector<std::wstring> texts;
+    std::size_t chars = 0;
+    for (const std::string& item : items) chars += texts.emplace_back(widen(item)).size() + 1;
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_INITSTORAGE, texts.size(), chars * sizeof(wchar_t));
+    for (const std::wstring& text : texts) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
 HWND create_control(HWND form, const host::FormLayout& layout, const host::ControlLayout& place, Scale scale,
-                    HFONT font) {
+                    HFONT font, std::string_view text) {
     const ControlClass control_class = class_of(place.kind);
     const RECT rect = control_rect(layout, place, scale);
-    HWND control = CreateWindowExW(0, control_class.name, widen(place.text).c_str(),
+    HWND control = CreateWindowExW(0, control_class.name, widen(text).c_str(),
                                    WS_CHILD | WS_VISIBLE | (place.enabled ? 0 : WS_DISABLED) | control_class.style,
                                    rect.left, rect.top,
                                    rect.right - rect.left, rect.bottom - rect.top, form,

@@ -72,7 +72,9 @@ const host::FormLayout& layout_of(host::FormKind kind) {
 // tooltip control belong to that window and go with it.
 class FormWindow final : public host::FormPeer {
 public:
-    FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms);
+    // With `palette_first` only the palette's own buttons are made with the
+    // window; create_controls() makes the rest later.
+    FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms, bool palette_first);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -99,9 +101,13 @@ public:
     void set_timer(int control, int interval_ms, bool enabled) override;
 
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
-    static const FormWindow* of(HWND window) {
-        return reinterpret_cast<const FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    static FormWindow* of(HWND window) {
+        return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     }
+
+    // Creates the controls it does not have yet, in their places in the tab
+    // order, and lets the buttons held back since start-up draw again.
+    void create_controls();
 
     // The loop relays mouse messages rather than each control being
     // subclassed: a subclass adds a property lookup to every message the
@@ -117,6 +123,8 @@ private:
         HWND window = nullptr;
         host::ControlKind kind = host::ControlKind::button;
         std::string text, tooltip;
+        bool has_tool = false;  // the tooltip control knows it
+        bool held = false;      // kept from drawing until start-up is over
         int check = 0;
         std::vector<std::string> items;
         int list_index = -1;
@@ -130,6 +138,7 @@ private:
     LRESULT on_session_end(bool ending);
     LRESULT on_command(WPARAM wparam, LPARAM lparam);
     LRESULT on_timer(WPARAM timer_id);
+    LRESULT on_paint(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT on_erase_background(HDC dc);
     LRESULT on_button_colour();
     LRESULT on_draw_item(const DRAWITEMSTRUCT& item);
@@ -142,9 +151,9 @@ private:
     LRESULT on_min_max_info(MINMAXINFO& info);
     LRESULT on_dpi_changed(WPARAM wparam, LPARAM lparam);
     void use_dpi(int dpi);
-    void create_tooltip_control();
-    void create_controls();
-    void show_tooltip_text(int id, const ControlState& control, bool add);
+    bool has_tooltip_control();
+    void create_control_window(const host::ControlLayout& place, std::optional<HWND> after = std::nullopt);
+    void show_tooltip_text(int id, ControlState& control);
     TTTOOLINFOW tool_info(int id, const ControlState& control) const;
     HFONT font_for(const host::ControlLayout& place) const {
         return place.font == host::FontRole::palette ? palette_font_.get() : form_font_.get();
@@ -161,6 +170,7 @@ private:
     const Scale desktop_;
     Scale scale_;
     int& open_forms_;
+    bool starting_;  // until create_controls() has made the controls that waited
     UniqueBrush background_, field_background_;
     UniqueFont palette_font_, form_font_;
     HWND hwnd_ = nullptr;      // set at WM_NCCREATE, cleared at WM_NCDESTROY
@@ -172,21 +182,29 @@ private:
     bool setting_text_ = false;  // a text set by the form is no edit of the user's
 };
 
-FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms)
+FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms,
+                       bool palette_first)
     : kind_(kind),
       layout_(layout_of(kind)),
       events_(events),
       desktop_(scale),
       scale_(scale),
       open_forms_(open_forms),
+      starting_(palette_first),
       background_(CreateSolidBrush(static_cast<COLORREF>(layout_.back_colour))),
       field_background_(CreateSolidBrush(static_cast<COLORREF>(host::list_colour))),
       palette_font_(make_font(host::palette_font_name, scale.dpi())),
       form_font_(make_font(host::form_font_name, scale.dpi())) {
     create_window();
     ++open_forms_;
-    create_tooltip_control();
-    create_controls();
+    for (const host::ControlLayout& place : layout_.controls) {
+        ControlState& control = controls_[place.id];
+        control.kind = place.kind;
+        control.text = place.text;
+        control.tooltip = place.tooltip;
+        if (palette_first && !(kind == host::FormKind::main && inside_client_area(layout_, place))) continue;
+        create_control_window(place);
+    }
     if (const int dpi = window_dpi(hwnd_); dpi != scale_.dpi()) use_dpi(dpi);
     fit_client_area(scale_.x(layout_.client_width), scale_.y(layout_.client_height));
 }
@@ -230,28 +248,54 @@ LRESULT FormWindow::on_min_max_info(MINMAXINFO& info) {
     return 0;
 }
 
-void FormWindow::create_tooltip_control() {
+// Made with the first tip: the keypad has none, and the palette's come once
+// it is shown.
+bool FormWindow::has_tooltip_control() {
+    if (tooltip_ != nullptr) return true;
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     // The default tooltip face may have no Japanese glyphs.
-    if (tooltip_ != nullptr) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.get()), FALSE);
+    if (tooltip_ == nullptr) return false;
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.get()), FALSE);
+    return true;
+}
+
+void FormWindow::create_controls() {
+    starting_ = false;
+    HWND previous = nullptr;
+    bool released = false;
+    for (const host::ControlLayout& place : layout_.controls) {
+        ControlState& control = controls_[place.id];
+        if (control.window == nullptr) create_control_window(place, previous);
+        if (control.window == nullptr) continue;
+        previous = control.window;
+        if (!std::exchange(control.held, false)) continue;
+        SendMessageW(control.window, WM_SETREDRAW, TRUE, 0);
+        released = true;
+    }
+    if (released) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // Created in tab order. A frame goes to the bottom of the Z order so that the
 // check box inside it paints above it; frames take no focus, so tabbing is
-// unchanged.
-void FormWindow::create_controls() {
-    for (const host::ControlLayout& place : layout_.controls) {
-        ControlState& control = controls_[place.id];
-        control.kind = place.kind;
-        control.window = create_control(hwnd_, layout_, place, scale_, font_for(place));
-        if (control.window == nullptr) continue;  // the form still works without it, its state kept
-        if (place.kind == host::ControlKind::frame)
-            SetWindowPos(control.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        control.tooltip = place.tooltip;
-        if (!control.tooltip.empty()) show_tooltip_text(place.id, control, true);
-    }
+// unchanged. A control made later goes `after` the control before it in the
+// tab order (at the top when none is), where it would have been. The control
+// then shows what the form has set on it so far.
+void FormWindow::create_control_window(const host::ControlLayout& place, std::optional<HWND> after) {
+    ControlState& control = controls_[place.id];
+    control.window = create_control(hwnd_, layout_, place, scale_, font_for(place), control.text);
+    if (control.window == nullptr) return;  // the form still works without it, its state kept
+    constexpr UINT z_only = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    if (after && GetWindow(control.window, GW_HWNDPREV) != *after)
+        SetWindowPos(control.window, *after != nullptr ? *after : HWND_TOP, 0, 0, 0, 0, z_only);
+    else if (!after && place.kind == host::ControlKind::frame)
+        SetWindowPos(control.window, HWND_BOTTOM, 0, 0, 0, 0, z_only);
+    if (control.check != 0) SendMessageW(control.window, BM_SETCHECK, static_cast<WPARAM>(control.check), 0);
+    if (!control.items.empty()) fill_list(control.window, control.items);
+    if (control.list_index >= 0)
+        SendMessageW(control.window, LB_SETCURSEL, static_cast<WPARAM>(control.list_index), 0);
+    if (!control.tooltip.empty()) show_tooltip_text(place.id, control);
 }
 
 // A frame, and a disabled control, let the mouse through to the form, so
@@ -270,12 +314,13 @@ TTTOOLINFOW FormWindow::tool_info(int id, const ControlState& control) const {
     return tool;
 }
 
-void FormWindow::show_tooltip_text(int id, const ControlState& control, bool add) {
-    if (tooltip_ == nullptr || control.window == nullptr) return;
+void FormWindow::show_tooltip_text(int id, ControlState& control) {
+    if (control.window == nullptr || !has_tooltip_control()) return;
     std::wstring text = widen(control.tooltip);
     TTTOOLINFOW tool = tool_info(id, control);
     tool.lpszText = text.data();
-    SendMessageW(tooltip_, add ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, control.has_tool ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    control.has_tool = true;
 }
 
 host::TwipsRect FormWindow::bounds() const {
@@ -322,7 +367,7 @@ void FormWindow::use_dpi(int dpi) {
         SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(place)), TRUE);
         // A tip that is a region of the form moves with the control.
         TTTOOLINFOW tool = tool_info(place.id, control);
-        if (tooltip_ != nullptr && !control.tooltip.empty() && (tool.uFlags & TTF_IDISHWND) == 0)
+        if (control.has_tool && (tool.uFlags & TTF_IDISHWND) == 0)
             SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     if (tooltip_ != nullptr) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.get()), FALSE);
@@ -337,6 +382,7 @@ void FormWindow::set_visible(bool visible) {
     }
     const bool take_focus = kind_ == host::FormKind::main && !shown_before_;
     shown_before_ = true;
+    if (!take_focus && IsWindowVisible(hwnd_)) return;  // shown already: SW_SHOWNA would change nothing
     ShowWindow(hwnd_, take_focus ? SW_SHOW : SW_SHOWNA);
     if (take_focus) SetForegroundWindow(hwnd_);
 }
@@ -355,10 +401,20 @@ void FormWindow::set_state(host::WindowState state) {
     }
 }
 
+// A control already showing what is set is left alone: each change is a
+// round trip to the Wine server, and a shown button repaints at once. During
+// start-up the palette is shown before its captions are set, and nothing is
+// painted before the message loop runs: its buttons are held from drawing
+// until create_controls(), and their first paint shows the captions.
 void FormWindow::set_text(int control, std::string_view text) {
     ControlState& state = controls_[control];
+    if (state.text == text) return;
     state.text = text;
     if (state.window == nullptr) return;
+    if (starting_ && !state.held && IsWindowVisible(hwnd_)) {
+        SendMessageW(state.window, WM_SETREDRAW, FALSE, 0);
+        state.held = true;
+    }
     setting_text_ = true;
     SetWindowTextW(state.window, widen(text).c_str());
     setting_text_ = false;
@@ -366,19 +422,21 @@ void FormWindow::set_text(int control, std::string_view text) {
 
 void FormWindow::set_tooltip(int control, std::string_view text) {
     ControlState& state = controls_[control];
-    const bool add = state.tooltip.empty();
+    if (state.tooltip == text) return;
     state.tooltip = text;
-    show_tooltip_text(control, state, add);
+    show_tooltip_text(control, state);
 }
 
 void FormWindow::set_check(int control, int value) {
     ControlState& state = controls_[control];
+    if (state.check == value) return;
     state.check = value;
     if (state.window != nullptr) SendMessageW(state.window, BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
 void FormWindow::list_clear(int control) {
     ControlState& state = controls_[control];
+    if (state.items.empty() && state.list_index == -1) return;
     state.items.clear();
     state.list_index = -1;
     if (state.window != nullptr) SendMessageW(state.window, LB_RESETCONTENT, 0, 0);
@@ -450,6 +508,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE: return on_close();
     case WM_COMMAND: return on_command(wparam, lparam);
     case WM_TIMER: return on_timer(wparam);
+    case WM_PAINT: return on_paint(message, wparam, lparam);
     case WM_ERASEBKGND: return on_erase_background(reinterpret_cast<HDC>(wparam));
     case WM_CTLCOLORBTN: return on_button_colour();
     case WM_DRAWITEM: return on_draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
@@ -528,6 +587,13 @@ LRESULT FormWindow::on_timer(WPARAM timer_id) {
     return 0;
 }
 
+// A message box during start-up runs a message loop of its own: a form still
+// waiting for controls gets them before it is painted.
+LRESULT FormWindow::on_paint(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (starting_) create_controls();
+    return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
 LRESULT FormWindow::on_erase_background(HDC dc) {
     RECT client{};
     GetClientRect(hwnd_, &client);
@@ -583,6 +649,16 @@ void register_form_class() {
     RegisterClassExW(&form_class);  // fails harmlessly when a factory registered it before
 }
 
+bool is_form(HWND window) {
+    wchar_t name[32] = {};
+    return window != nullptr && GetClassNameW(window, name, 32) > 0 && std::wstring_view(name) == form_class_name;
+}
+
+BOOL CALLBACK complete_form(HWND window, LPARAM) {
+    if (FormWindow* form = is_form(window) ? FormWindow::of(window) : nullptr) form->create_controls();
+    return TRUE;
+}
+
 }  // namespace
 
 bool preprocess_form_message(MSG& message) {
@@ -590,9 +666,7 @@ bool preprocess_form_message(MSG& message) {
     const bool mouse = is_mouse_message(message.message);
     if (!mouse && !is_key_message(message.message)) return false;
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    wchar_t name[32] = {};
-    if (root == nullptr || GetClassNameW(root, name, 32) <= 0 || std::wstring_view(name) != form_class_name)
-        return false;
+    if (!is_form(root)) return false;
     if (mouse) {
         if (const FormWindow* form = FormWindow::of(root)) form->relay_to_tooltip(message);
         return false;
@@ -600,13 +674,21 @@ bool preprocess_form_message(MSG& message) {
     return IsDialogMessageW(root, &message);
 }
 
-Win32FormFactory::Win32FormFactory(const host::Screen& screen) : screen_(screen) { register_form_class(); }
+Win32FormFactory::Win32FormFactory(const host::Screen& screen, Controls controls)
+    : screen_(screen), palette_first_(controls == Controls::palette_first) {
+    register_form_class();
+}
 
 std::unique_ptr<host::FormPeer> Win32FormFactory::create_form(host::FormKind kind, host::FormEvents& events) {
     auto window = std::make_unique<FormWindow>(
-        kind, events, Scale{screen_.twips_per_pixel_x(), screen_.twips_per_pixel_y()}, open_forms_);
+        kind, events, Scale{screen_.twips_per_pixel_x(), screen_.twips_per_pixel_y()}, open_forms_, palette_first_);
     window->start_reporting();
     return window;
+}
+
+void Win32FormFactory::complete_forms() {
+    palette_first_ = false;
+    EnumThreadWindows(GetCurrentThreadId(), complete_form, 0);
 }
 
 }  // namespace tastrel::win32

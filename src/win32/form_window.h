@@ -17,13 +17,24 @@ bool preprocess_form_message(MSG& message);
 
 class Win32FormFactory : public host::FormFactory {
 public:
-    explicit Win32FormFactory(const host::Screen& screen);
+    // How a form's controls are made. `palette_first` is for start-up: the
+    // palette's own buttons come with its window, and the rest (the editor
+    // beside the palette, the keypad's keys) wait for complete_forms(), so
+    // that the palette shows sooner. The program paints nothing before its
+    // message loop runs, so its first paint shows them all.
+    enum class Controls { at_once, palette_first };
+
+    explicit Win32FormFactory(const host::Screen& screen, Controls controls = Controls::at_once);
     // Throws std::runtime_error when the window cannot be created.
     std::unique_ptr<host::FormPeer> create_form(host::FormKind kind, host::FormEvents& events) override;
+    // Start-up is over: the forms get the controls that waited, and forms
+    // made from now on get all theirs at once.
+    void complete_forms();
 
 private:
     const host::Screen& screen_;
     int open_forms_ = 0;
+    bool palette_first_;
 };
 
 }  // namespace tastrel::win32

@@ -41,13 +41,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Win32Screen screen;
     Win32FileStore files;
     Win32App app;
-    Win32FormFactory forms(screen);
+    Win32FormFactory forms(screen, Win32FormFactory::Controls::palette_first);
     Win32Keystrokes keys;
     tastrel::host::Services services{dialogs, windows, screen, files, codec, app, forms, keys};
 
     try {
         tastrel::Program program(services);
         program.start();
+        forms.complete_forms();  // before the first message, so before the first paint
         return run_message_loop();
     } catch (const std::exception& error) {
         tastrel::host::Dialogs& boxes = dialogs;

@@ -80,6 +80,21 @@ BOOL CALLBACK match_title(HWND window, LPARAM context) {
     return search.best == 0 ? FALSE : TRUE;  // nothing beats the first title
 }
 
+// Whether showing the window in its band at that place would change nothing:
+// shown in its normal state, at that place, in that band, and, for the
+// topmost band, at the top already. Start-up puts each window in its band
+// twice, and under Wine each call is a round trip to the window manager.
+bool already_in_place(HWND window, host::ZBand band, host::PixelRect rect) {
+    if (!IsWindowVisible(window) || IsIconic(window) || IsZoomed(window)) return false;
+    const bool topmost = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (topmost != (band == host::ZBand::topmost)) return false;
+    if (topmost && GetWindow(window, GW_HWNDPREV) != nullptr) return false;  // HWND_TOPMOST raises it
+    RECT place{};
+    GetWindowRect(window, &place);
+    return place.left == rect.left && place.top == rect.top && place.right - place.left == rect.width &&
+           place.bottom - place.top == rect.height;
+}
+
 }  // namespace
 
 host::WindowHandle User32Windows::find_first_window(std::span<const std::string_view> titles) {
@@ -112,8 +127,10 @@ host::WindowHandle User32Windows::last_active_popup(host::WindowHandle window) {
 
 bool User32Windows::set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect,
                                    unsigned flags) {
+    const HWND target = to_hwnd(window);
+    if (flags == host::swp_noactivate_showwindow && already_in_place(target, band, rect)) return true;
     const HWND insert_after = band == host::ZBand::topmost ? HWND_TOPMOST : HWND_NOTOPMOST;
-    return SetWindowPos(to_hwnd(window), insert_after, rect.left, rect.top, rect.width, rect.height, flags) != 0;
+    return SetWindowPos(target, insert_after, rect.left, rect.top, rect.width, rect.height, flags) != 0;
 }
 
 std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandle window) {

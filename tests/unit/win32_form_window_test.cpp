@@ -1,8 +1,11 @@
 // The forms' windows against the real system: the message loop's share of
-// the work that each control would otherwise do for itself.
+// the work that each control would otherwise do for itself, and controls
+// made after the window at start-up.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include <windows.h>
 #include <commctrl.h>
@@ -10,9 +13,11 @@
 #include "host/form_peer.h"
 #include "host/twips.h"
 #include "keypad/keypad_controls.h"
+#include "shell/main_controls.h"
 #include "win32/form_controls.h"
 #include "win32/form_window.h"
 #include "win32/screen_metrics.h"
+#include "win32/wide.h"
 #include "win32/window_handles.h"
 
 namespace tastrel::win32 {
@@ -130,6 +135,70 @@ TEST(Win32FormWindow, LaysItselfOutAgainWhenTheResolutionChanges) {
     GetWindowRect(window, &now);
     EXPECT_EQ(now.right - now.left, suggested.right - suggested.left) << "the suggested size is taken";
     EXPECT_NEAR(form->bounds().width, bounds_before.width, 2 * screen.twips_per_pixel_x());
+}
+
+// What a program reading the form finds: its controls in tab order, each
+// with its id, text, whether it is shown, its check and its list, and the
+// number of tips.
+std::vector<std::string> controls_seen(HWND form) {
+    std::vector<std::string> seen;
+    for (HWND child = GetWindow(form, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {}, text[256] = {};
+        GetClassNameW(child, name, 64);
+        GetWindowTextW(child, text, 256);
+        std::string row = std::to_string(GetDlgCtrlID(child)) + " " + narrow(name) + " \"" + narrow(text) + "\"" +
+                          (IsWindowVisible(child) ? " shown" : " hidden");
+        if (std::wstring_view(name) == L"Button") row += " check " + std::to_string(SendMessageW(child, BM_GETCHECK, 0, 0));
+        if (std::wstring_view(name) == L"ListBox") {
+            row += " selected " + std::to_string(SendMessageW(child, LB_GETCURSEL, 0, 0)) + ":";
+            for (LRESULT i = 0; i < SendMessageW(child, LB_GETCOUNT, 0, 0); ++i) {
+                SendMessageW(child, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+                row += " " + narrow(text);
+            }
+        }
+        seen.push_back(row);
+    }
+    struct Tips {
+        HWND form;
+        LRESULT count = 0;
+    } tips{form};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& t = *reinterpret_cast<Tips*>(context);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (GetWindow(window, GW_OWNER) == t.form && std::wstring_view(name) == TOOLTIPS_CLASSW)
+                t.count += SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    seen.push_back(std::to_string(tips.count) + " tips");
+    return seen;
+}
+
+// The palette made as at start-up, its editor and tips added once it is
+// shown, ends up as the palette made at once, given the same settings.
+TEST(Win32FormWindow, ControlsMadeAfterStartUpAreThoseMadeAtOnce) {
+    const Win32Screen screen;
+    SilentEvents events;
+    std::vector<std::string> seen[2];
+    for (const auto controls : {Win32FormFactory::Controls::at_once, Win32FormFactory::Controls::palette_first}) {
+        Win32FormFactory factory(screen, controls);
+        const std::unique_ptr<host::FormPeer> form = factory.create_form(host::FormKind::main, events);
+        form->set_visible(true);
+        form->set_text(0, "REDO");
+        form->set_tooltip(0, "REDOです。");
+        form->set_text(main_ui::Text1, "Default");
+        form->set_check(main_ui::Check2, 1);
+        for (const char* entry : {"無し", "CTRL", "ALT"}) form->list_add(main_ui::List1, entry);
+        form->set_list_index(main_ui::List1, 2);
+        form->set_tooltip(main_ui::Command2, "設定の変更を行います。");
+        factory.complete_forms();
+        seen[controls == Win32FormFactory::Controls::palette_first] = controls_seen(to_hwnd(form->handle()));
+    }
+    ASSERT_GT(seen[0].size(), 40u);
+    EXPECT_EQ(seen[1], seen[0]);
 }
 
 }  // namespace

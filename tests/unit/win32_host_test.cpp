@@ -271,6 +271,29 @@ TEST(Win32Windows, PlacesWindowsAndReadsTheirNormalPosition) {
     EXPECT_EQ(windows.normal_position(handle), std::nullopt);
 }
 
+bool is_above(HWND window, HWND other) {
+    for (HWND next = GetWindow(window, GW_HWNDNEXT); next != nullptr; next = GetWindow(next, GW_HWNDNEXT))
+        if (next == other) return true;
+    return false;
+}
+
+// Start-up puts each window in its band twice, and a call that would change
+// nothing is left out; a shown window under another topmost one still comes
+// back to the top.
+TEST(Win32Windows, PutsAShownWindowBackOnTopOfItsBand) {
+    const SystemAnsiCodec codec;
+    User32Windows windows(codec);
+    const UniqueWindow lower = make_window(unique("band lower")), upper = make_window(unique("band upper"));
+    if (!lower || !upper) GTEST_SKIP() << "no window can be created here";
+    const host::PixelRect place{100, 90, 150, 90};
+    for (const HWND window : {lower.get(), upper.get(), lower.get()}) {
+        ASSERT_TRUE(windows.set_window_pos(to_handle(window), host::ZBand::topmost, place,
+                                           host::swp_noactivate_showwindow));
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_TRUE(is_above(window, window == lower.get() ? upper.get() : lower.get()));
+    }
+}
+
 TEST(Win32Windows, ActivatesAWindowByTitleAndWaitsUntilItIsInFront) {
     const SystemAnsiCodec codec;
     User32Windows windows(codec);

@@ -1,0 +1,37 @@
+// The least a program does to show a titled window: register a class, create
+// the window, show it, run the message loop. Tastrel's start-up is timed
+// beside it (startup_time.cpp); built as tastrel.exe is, with its manifest.
+#include <windows.h>
+
+namespace {
+
+LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof description;
+    description.lpfnWndProc = window_procedure;
+    description.hInstance = instance;
+    description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    description.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    description.lpszClassName = L"TastrelBenchHello";
+    if (RegisterClassExW(&description) == 0) return 1;
+    const HWND window = CreateWindowExW(0, description.lpszClassName, L"Hello", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                        CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) return 1;
+    ShowWindow(window, show);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,138 @@
+// Start-up time: from CreateProcess to the first visible top-level window of
+// the new process with the expected title, for Tastrel ("Tastrel") and for a
+// hello-world program ("Hello") built the same way, in turns, with the
+// stand-in Modeler running. Tastrel starts from a valid settings file, the
+// built-in settings as the program saves them, once with the keypad switch
+// as they have it (on) and once with it off.
+//
+// The window is polled for every millisecond, on QueryPerformanceCounter:
+// Wine 8 sends no EVENT_OBJECT_SHOW to a WinEvent hook, for any window.
+//
+//   startup_time.exe [runs per program, default 24]
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "driver.h"
+#include "latency_summary.h"
+#include "logged_standin.h"
+#include "running.h"
+
+namespace {
+
+constexpr int warm_up_rounds = 2;
+constexpr double show_limit_ms = 10000;
+constexpr DWORD poll_ms = 1;
+constexpr DWORD settle_ms = 300;  // after a program has ended, before the next starts
+
+double now_ms() {
+    static const double ticks_per_ms = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / ticks_per_ms;
+}
+
+// A top-level window of the process with the title, shown or not yet.
+struct Search {
+    DWORD process;
+    const wchar_t* title;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK match_window(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<Search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.process) return TRUE;
+    wchar_t text[64] = {};
+    InternalGetWindowText(window, text, 64);
+    if (std::wstring_view(text) != search.title) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+struct StartTimes {
+    std::vector<double> ms;  // from CreateProcess to the window
+    int missed = 0;          // no such window within the limit
+};
+
+struct Program {
+    const char* name;
+    std::wstring exe, folder;
+    const wchar_t* title;
+    StartTimes times;
+};
+
+// One start of the program, timed, then its end. The desktop is walked
+// every millisecond until the window exists, then only that window is asked
+// whether it is visible: a walk asks the Wine server once per window, and the
+// program being timed needs the server too.
+void time_start(Program& program) {
+    const double start = now_ms();
+    const e2e::Process process(program.exe, L"", program.folder);
+    Search search{process.id(), program.title};
+    double shown = 0;
+    while (process.id() != 0 && shown == 0 && now_ms() - start < show_limit_ms) {
+        if (search.found == nullptr) EnumWindows(match_window, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr && IsWindowVisible(search.found))
+            shown = now_ms();
+        else
+            Sleep(poll_ms);
+    }
+    if (shown != 0)
+        program.times.ms.push_back(shown - start);
+    else
+        ++program.times.missed;
+}
+
+void print_row(const Program& program) {
+    const LatencySummary figures = summarize(program.times.ms);
+    std::printf("%-15s %5zu %8.1f %8.1f %8.1f %7d\n", program.name, figures.count, figures.p50, figures.p95,
+                figures.max, program.times.missed);
+}
+
+void print_ratio(const Program& tastrel, const Program& hello) {
+    const LatencySummary mine = summarize(tastrel.times.ms), theirs = summarize(hello.times.ms);
+    if (mine.count == 0 || theirs.count == 0) return;
+    std::printf("%s / hello: p50 %.2f, p95 %.2f\n", tastrel.name, mine.p50 / theirs.p50, mine.p95 / theirs.p95);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 24;
+    const LoggedStandIn modeler("startup-keys.log");
+    if (modeler.window() == nullptr) {
+        std::printf("the stand-in did not start\n");
+        return 1;
+    }
+    // The built-in settings with the pop-up watch on, as they have it.
+    std::vector<std::string> keypad_on = e2e::default_file("1"), keypad_off = keypad_on;
+    keypad_off[32] = "0";
+    const e2e::Sandbox open_sandbox("startup-keypad-on"), closed_sandbox("startup-keypad-off");
+    open_sandbox.write_settings(keypad_on);
+    closed_sandbox.write_settings(keypad_off);
+
+    Program programs[] = {
+        {"Tastrel keypad", open_sandbox.exe(), open_sandbox.folder(), L"Tastrel", {}},
+        {"Tastrel no pad", closed_sandbox.exe(), closed_sandbox.folder(), L"Tastrel", {}},
+        {"hello", e2e::windows_path(HELLO_WINDOW_EXE), e2e::windows_path(E2E_WORK_DIR), L"Hello", {}}};
+    in_turns(programs, warm_up_rounds, runs, [](Program& program) {
+        time_start(program);  // the program is ended on return
+        Sleep(settle_ms);
+    });
+
+    std::printf("start-up in ms, CreateProcess to the first visible top-level window with the program's title\n");
+    std::printf("(polled every ms, QueryPerformanceCounter), %d runs each in turns, the stand-in running;\n", runs);
+    std::printf("Tastrel from the built-in settings with the keypad switch on (as they have it) and off\n");
+    std::printf("%-15s %5s %8s %8s %8s %7s\n", "program", "n", "p50", "p95", "max", "missed");
+    for (const Program& program : programs) print_row(program);
+    print_ratio(programs[0], programs[2]);
+    print_ratio(programs[1], programs[2]);
+    return 0;
+}
