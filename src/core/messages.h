@@ -1,6 +1,21 @@
 #pragma once
 // Every message the program shows, as the user reads it.
+#include <string>
+#include <string_view>
+
 namespace tastrel::messages {
+
+// The version message of the menu item "ﾊﾞｰｼﾞｮﾝ".
+inline std::string about(std::string_view version) {
+    return "Tastrel ﾊﾞｰｼﾞｮﾝ " + std::string(version) + "\nLightWave Modeler 5.0 / 5.5 / 5.6 用ﾎﾞﾀﾝﾊﾟﾚｯﾄとﾃﾝｷｰ";
+}
+// A palette button (counted from 1) whose stored key string does not parse.
+inline std::string bad_key_string(int button, std::string_view caption, std::string_view keys) {
+    return "ﾎﾞﾀﾝ" + std::to_string(button) + "「" + std::string(caption) + "」のｷｰ設定「" + std::string(keys) +
+           "」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。";
+}
+// Followed by what went wrong, when the program cannot start at all.
+inline constexpr const char* unexpected_error = "予期せぬｴﾗｰが発生しました。\n";
 
 // Start-up and Modeler.
 inline constexpr const char* second_instance = "本ｿﾌﾄは複数起動できません。";

@@ -1,3 +1,4 @@
+#include "core/messages.h"
 #include "keypad/keypad_form.h"
 
 #include <utility>
@@ -27,13 +28,13 @@ void KeypadForm::Form_Load() {
     set_top(state_.Tenkey_Top);
     if (const auto band = band_of_switch(state_.Top_Most)) {
         if (!put_in_band(services_.windows, *this, *band)) {
-            services_.dialogs.message_box("予期せぬｴﾗｰが発生しました。全面表示を中止します。");
+            services_.dialogs.message_box(messages::topmost_failed);
             return;
         }
     }
     set_visible(true);
     Timer1.set_interval(follow_interval_ms);
-    state_.Tenkey_Show = "1";
+    state_.Tenkey_Show = switch_on;
 }
 
 void KeypadForm::Form_Activate() {
@@ -51,12 +52,12 @@ void KeypadForm::Form_QueryUnload(int& /*cancel*/) {
 void KeypadForm::Form_Unload(int& /*cancel*/) {
     const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
     if (modeler == host::no_window) {
-        services_.dialogs.message_box(modeler_not_started_message);
+        services_.dialogs.message_box(messages::modeler_not_started);
         modeler_gone_ = true;  // the program closes once this window is gone
         return;
     }
     const std::string title = Modeler_Title_Of(services_.windows, modeler);
-    state_.Tenkey_Show = "0";
+    state_.Tenkey_Show = switch_off;
     services_.windows.activate_app(title, host::Minimised::leave);
 }
 

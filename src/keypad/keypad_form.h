@@ -6,7 +6,6 @@
 #include <memory>
 #include <vector>
 
-#include "core/messages.h"
 #include "host/controls.h"
 #include "host/form.h"
 #include "host/services.h"
@@ -18,8 +17,6 @@ namespace tastrel {
 // The follow timer's interval while it runs.
 inline constexpr int follow_interval_ms = 50;
 
-// The keypad's menu items refuse while the editor is open.
-inline constexpr const char* keypad_locked_message = messages::keypad_locked;
 
 class KeypadForm : public host::Form {
 public:

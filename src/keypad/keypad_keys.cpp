@@ -1,5 +1,6 @@
 // The keypad's keys: a press types its key into the edit field the follow
 // timer recorded at the current position.
+#include "core/messages.h"
 #include "keypad/keypad_form.h"
 #include "modeler/modeler_window.h"
 
@@ -34,7 +35,7 @@ void KeypadForm::Command1_Click(int index) {
         services_.app.do_events();
         const host::SendOutcome outcome = services_.keys.send_keys(keys);
         if (outcome == host::SendOutcome::sent && (keys == "{ENTER}" || keys == "{TAB}")) ++Edit_No;
-        if (outcome == host::SendOutcome::incomplete) services_.dialogs.message_box(keys_blocked_message);
+        if (outcome == host::SendOutcome::incomplete) services_.dialogs.message_box(messages::keys_blocked);
     }
     Timer1.set_interval(follow_interval_ms);
 }

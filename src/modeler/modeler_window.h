@@ -2,7 +2,6 @@
 // Finding LightWave Modeler's main window by its three titles.
 #include <string>
 
-#include "core/messages.h"
 #include "host/window_system.h"
 
 namespace tastrel {
@@ -13,9 +12,5 @@ host::WindowHandle Get_Modeler_Hwnd(host::WindowSystem& windows);
 
 // The window's title as GetWindowTextA gives it with a 255-character limit.
 std::string Modeler_Title_Of(host::WindowSystem& windows, host::WindowHandle modeler);
-
-inline constexpr const char* modeler_not_started_message = messages::modeler_not_started;
-
-inline constexpr const char* keys_blocked_message = messages::keys_blocked;
 
 }  // namespace tastrel

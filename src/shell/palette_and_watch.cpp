@@ -10,7 +10,7 @@ namespace tastrel {
 
 void MainForm::Command1_Click(int index) {
     const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
-    if (modeler == host::no_window) return quit_without_modeler(modeler_not_started_message);
+    if (modeler == host::no_window) return quit_without_modeler(messages::modeler_not_started);
     modeler_gone_told_ = false;
     Modeler_Title = Modeler_Title_Of(services_.windows, modeler);
     if (state_.Edit_Mode == 1) {
@@ -30,17 +30,16 @@ void MainForm::Command1_Click(int index) {
 bool MainForm::type_into_modeler(const std::string& keys, int index) {
     if (!services_.windows.activate_app(Modeler_Title, host::Minimised::restore)) {
         if (Get_Modeler_Hwnd(services_.windows) == host::no_window)
-            quit_without_modeler(modeler_not_started_message);
+            quit_without_modeler(messages::modeler_not_started);
         return false;
     }
     switch (services_.keys.send_keys(keys)) {
     case host::SendOutcome::sent: return true;
     case host::SendOutcome::invalid:
-        services_.dialogs.message_box("ﾎﾞﾀﾝ" + std::to_string(index + 1) + "「" +
-                                      state_.Btn_Name[static_cast<std::size_t>(index)] + "」のｷｰ設定「" + keys +
-                                      "」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。");
+        services_.dialogs.message_box(
+            messages::bad_key_string(index + 1, state_.Btn_Name[static_cast<std::size_t>(index)], keys));
         return false;
-    case host::SendOutcome::incomplete: services_.dialogs.message_box(keys_blocked_message); return false;
+    case host::SendOutcome::incomplete: services_.dialogs.message_box(messages::keys_blocked); return false;
     }
     return false;
 }

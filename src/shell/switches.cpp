@@ -37,7 +37,7 @@ void MainForm::Chk_Tenkey_Click() { state_.Tenkey_Start = switch_text(Chk_Tenkey
 
 void MainForm::Mnu_Tenkey_Click() {
     if (state_.Edit_Mode == 1) {
-        services_.dialogs.message_box(keypad_locked_message);
+        services_.dialogs.message_box(messages::keypad_locked);
         return;
     }
     keypad_.load();
@@ -46,7 +46,7 @@ void MainForm::Mnu_Tenkey_Click() {
 
 void MainForm::Mnu_Tenkey_Off_Click() {
     if (state_.Edit_Mode == 1) {
-        services_.dialogs.message_box(keypad_locked_message);
+        services_.dialogs.message_box(messages::keypad_locked);
         return;
     }
     keypad_.unload();

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "core/messages.h"
 #include "shell/program.h"
 #include "win32/ansi_codec.h"
 #include "win32/app_services.h"
@@ -52,7 +53,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return run_message_loop();
     } catch (const std::exception& error) {
         tastrel::host::Dialogs& boxes = dialogs;
-        boxes.message_box(std::string("予期せぬｴﾗｰが発生しました。\n") + error.what());
+        boxes.message_box(std::string(tastrel::messages::unexpected_error) + error.what());
         return 1;
     }
 }
