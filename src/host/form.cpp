@@ -4,14 +4,14 @@
 
 namespace tastrel::host {
 
-Form::Form(FormFactory& factory, FormKind kind) : factory_(factory), kind_(kind) {}
+Form::Form(FormFactory& factory, const FormLayout& layout) : factory_(factory), layout_(layout) {}
 
 Form::~Form() = default;
 
 void Form::load() {
     if (loaded()) return;
     for (Control* control : controls_) control->reset();
-    peer_ = factory_.create_form(kind_, *this);
+    peer_ = factory_.create_form(layout_, *this);
     for (Control* control : controls_) control->mirror(*peer_);
     Form_Load();
 }

@@ -13,7 +13,7 @@ class Control;
 
 class Form : public FormEvents {
 public:
-    Form(FormFactory& factory, FormKind kind);
+    Form(FormFactory& factory, const FormLayout& layout);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
     ~Form() override;
@@ -72,7 +72,7 @@ private:
     Control* find(int id) const;
 
     FormFactory& factory_;
-    FormKind kind_;
+    const FormLayout& layout_;
     std::unique_ptr<FormPeer> peer_;
     std::vector<Control*> controls_;
 };

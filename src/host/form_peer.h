@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/layout.h"
 #include "host/window_handle.h"
 #include "host/window_system.h"
 
@@ -17,8 +18,6 @@ enum class WindowState { normal = 0, minimized = 1, maximized = 2 };
 struct TwipsRect {
     double left = 0, top = 0, width = 0, height = 0;
 };
-
-enum class FormKind { main, keypad };
 
 class FormPeer {
 public:
@@ -67,7 +66,7 @@ class FormFactory {
 public:
     virtual ~FormFactory() = default;
     // Creates the form's window, hidden, with its controls at their design places.
-    virtual std::unique_ptr<FormPeer> create_form(FormKind kind, FormEvents& events) = 0;
+    virtual std::unique_ptr<FormPeer> create_form(const FormLayout& layout, FormEvents& events) = 0;
 };
 
 }  // namespace tastrel::host

@@ -38,6 +38,9 @@ struct FormLayout {
     std::uint32_t back_colour;
     std::span<const ControlLayout> controls;  // in tab order
     std::span<const MenuLayout> menu;         // bar entries, each followed by its items
+    // The program's main window: it takes the focus when first shown, and
+    // its controls outside the client area may be made after start-up.
+    bool main_window = false;
 };
 
 // The control's row; the layouts are fixed tables, so a missing id is a bug.

@@ -1,8 +1,8 @@
-#include "core/messages.h"
 #include "keypad/keypad_form.h"
 
 #include <utility>
 
+#include "core/messages.h"
 #include "keypad/keypad_layout.h"
 #include "modeler/modeler_window.h"
 #include "modeler/placement.h"
@@ -10,7 +10,7 @@
 namespace tastrel {
 
 KeypadForm::KeypadForm(host::Services& services, SharedState& state)
-    : host::Form(services.forms, host::FormKind::keypad),
+    : host::Form(services.forms, keypad_layout()),
       Command2(*this, keypad_ui::Command2, host::layout_of(keypad_layout(), keypad_ui::Command2).text),
       Timer1(*this, keypad_ui::Timer1, 0, true),
       services_(services),

@@ -81,7 +81,7 @@ constexpr host::MenuLayout menu[] = {
 }  // namespace
 
 const host::FormLayout& main_layout() {
-    static constexpr host::FormLayout layout{"Tastrel", 1572, 4788, host::form_colour, controls, menu};
+    static constexpr host::FormLayout layout{"Tastrel", 1572, 4788, host::form_colour, controls, menu, true};
     return layout;
 }
 

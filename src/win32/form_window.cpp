@@ -13,8 +13,6 @@
 
 #include "host/layout.h"
 #include "host/twips.h"
-#include "keypad/keypad_layout.h"
-#include "shell/main_layout.h"
 #include "win32/focus_hand_back.h"
 #include "win32/form_controls.h"
 #include "win32/handles.h"
@@ -64,17 +62,13 @@ UniqueFont make_font(std::string_view face, int dpi) {
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, widen(face).c_str()));
 }
 
-const host::FormLayout& layout_of(host::FormKind kind) {
-    return kind == host::FormKind::main ? main_layout() : keypad_layout();
-}
-
 // One loaded form's window. It owns the top-level HWND; the buttons and the
 // tooltip control belong to that window and go with it.
 class FormWindow final : public host::FormPeer {
 public:
     // With `palette_first` only the palette's own buttons are made with the
     // window; create_controls() makes the rest later.
-    FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms, bool palette_first);
+    FormWindow(const host::FormLayout& layout, host::FormEvents& events, Scale scale, int& open_forms, bool palette_first);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -161,7 +155,6 @@ private:
     std::optional<int> control_of(HWND window) const;
     HBRUSH background() const;
 
-    host::FormKind kind_;
     const host::FormLayout& layout_;
     host::FormEvents& events_;
     // Places on the desktop convert at the system resolution, as every other
@@ -182,10 +175,9 @@ private:
     bool setting_text_ = false;  // a text set by the form is no edit of the user's
 };
 
-FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scale, int& open_forms,
+FormWindow::FormWindow(const host::FormLayout& layout, host::FormEvents& events, Scale scale, int& open_forms,
                        bool palette_first)
-    : kind_(kind),
-      layout_(layout_of(kind)),
+    : layout_(layout),
       events_(events),
       desktop_(scale),
       scale_(scale),
@@ -202,7 +194,7 @@ FormWindow::FormWindow(host::FormKind kind, host::FormEvents& events, Scale scal
         control.kind = place.kind;
         control.text = place.text;
         control.tooltip = place.tooltip;
-        if (palette_first && !(kind == host::FormKind::main && inside_client_area(layout_, place))) continue;
+        if (palette_first && !(layout_.main_window && inside_client_area(layout_, place))) continue;
         create_control_window(place);
     }
     if (const int dpi = window_dpi(hwnd_); dpi != scale_.dpi()) use_dpi(dpi);
@@ -380,7 +372,7 @@ void FormWindow::set_visible(bool visible) {
         ShowWindow(hwnd_, SW_HIDE);
         return;
     }
-    const bool take_focus = kind_ == host::FormKind::main && !shown_before_;
+    const bool take_focus = layout_.main_window && !shown_before_;
     shown_before_ = true;
     if (!take_focus && IsWindowVisible(hwnd_)) return;  // shown already: SW_SHOWNA would change nothing
     ShowWindow(hwnd_, take_focus ? SW_SHOW : SW_SHOWNA);
@@ -679,9 +671,9 @@ Win32FormFactory::Win32FormFactory(const host::Screen& screen, Controls controls
     register_form_class();
 }
 
-std::unique_ptr<host::FormPeer> Win32FormFactory::create_form(host::FormKind kind, host::FormEvents& events) {
+std::unique_ptr<host::FormPeer> Win32FormFactory::create_form(const host::FormLayout& layout, host::FormEvents& events) {
     auto window = std::make_unique<FormWindow>(
-        kind, events, Scale{screen_.twips_per_pixel_x(), screen_.twips_per_pixel_y()}, open_forms_, palette_first_);
+        layout, events, Scale{screen_.twips_per_pixel_x(), screen_.twips_per_pixel_y()}, open_forms_, palette_first_);
     window->start_reporting();
     return window;
 }

@@ -26,7 +26,7 @@ public:
 
     explicit Win32FormFactory(const host::Screen& screen, Controls controls = Controls::at_once);
     // Throws std::runtime_error when the window cannot be created.
-    std::unique_ptr<host::FormPeer> create_form(host::FormKind kind, host::FormEvents& events) override;
+    std::unique_ptr<host::FormPeer> create_form(const host::FormLayout& layout, host::FormEvents& events) override;
     // Start-up is over: the forms get the controls that waited, and forms
     // made from now on get all theirs at once.
     void complete_forms();

@@ -232,9 +232,9 @@ bool FakeDesktop::focus_control(WindowHandle control) {
     return true;
 }
 
-std::unique_ptr<host::FormPeer> FakeDesktop::create_form(host::FormKind kind, host::FormEvents& events) {
-    const bool main = kind == host::FormKind::main;
-    WindowHandle handle = add_window(main ? "Tastrel" : "Tenkey", "ThunderForm");
+std::unique_ptr<host::FormPeer> FakeDesktop::create_form(const host::FormLayout& layout, host::FormEvents& events) {
+    const bool main = layout.main_window;
+    WindowHandle handle = add_window(std::string(layout.caption), "ThunderForm");
     windows_.at(handle).visible = false;
     auto peer = std::make_unique<FakeFormPeer>(*this, handle, events);
     peer->set_bounds(main ? main_design : keypad_design);

@@ -123,7 +123,7 @@ public:
     host::TwipsRect monitor_at_pointer() const override;
     host::TwipsRect monitor_of(const host::TwipsRect& area) const override;
 
-    std::unique_ptr<host::FormPeer> create_form(host::FormKind kind, host::FormEvents& events) override;
+    std::unique_ptr<host::FormPeer> create_form(const host::FormLayout& layout, host::FormEvents& events) override;
 
 private:
     friend class FakeFormPeer;

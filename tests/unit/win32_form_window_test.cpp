@@ -13,7 +13,9 @@
 #include "host/form_peer.h"
 #include "host/twips.h"
 #include "keypad/keypad_controls.h"
+#include "keypad/keypad_layout.h"
 #include "shell/main_controls.h"
+#include "shell/main_layout.h"
 #include "win32/form_controls.h"
 #include "win32/form_window.h"
 #include "win32/screen_metrics.h"
@@ -72,7 +74,7 @@ TEST(Win32FormWindow, ShowsAControlsTipWhenTheMouseRestsOnIt) {
     const Win32Screen screen;
     Win32FormFactory factory(screen);
     SilentEvents events;
-    const std::unique_ptr<host::FormPeer> form = factory.create_form(host::FormKind::keypad, events);
+    const std::unique_ptr<host::FormPeer> form = factory.create_form(keypad_layout(), events);
     form->set_tooltip(keypad_ui::Command2, "keypad tip");
     form->set_visible(true);
     const HWND window = to_hwnd(form->handle());
@@ -110,7 +112,7 @@ TEST(Win32FormWindow, LaysItselfOutAgainWhenTheResolutionChanges) {
     const Win32Screen screen;
     Win32FormFactory factory(screen);
     SilentEvents events;
-    const std::unique_ptr<host::FormPeer> form = factory.create_form(host::FormKind::keypad, events);
+    const std::unique_ptr<host::FormPeer> form = factory.create_form(keypad_layout(), events);
     const HWND window = to_hwnd(form->handle());
     const HWND button = GetDlgItem(window, first_child_id + keypad_ui::Command2);
     ASSERT_NE(button, nullptr);
@@ -185,7 +187,7 @@ TEST(Win32FormWindow, ControlsMadeAfterStartUpAreThoseMadeAtOnce) {
     std::vector<std::string> seen[2];
     for (const auto controls : {Win32FormFactory::Controls::at_once, Win32FormFactory::Controls::palette_first}) {
         Win32FormFactory factory(screen, controls);
-        const std::unique_ptr<host::FormPeer> form = factory.create_form(host::FormKind::main, events);
+        const std::unique_ptr<host::FormPeer> form = factory.create_form(main_layout(), events);
         form->set_visible(true);
         form->set_text(0, "REDO");
         form->set_tooltip(0, "REDOです。");
