@@ -42,11 +42,11 @@ public:
     // The left and top of the window's normal (restored) rectangle from
     // GetWindowPlacement, in workspace pixels; nothing when the call fails.
     virtual std::optional<PixelPoint> normal_position(WindowHandle window) = 0;
-    // AppActivate: bring the top-level window with this title to the front.
-    // A minimised window is restored only when keys are to be typed into it:
-    // handing the focus back leaves it minimised, and in the background.
-    // False when there is no such window or it did not come to the front.
-    virtual bool activate_app(std::string_view title, Minimised minimised) = 0;
+    // Brings the top-level window to the front, as AppActivate does with the
+    // title read from it. A minimised window is restored only when keys are
+    // to be typed into it: handing the focus back leaves it minimised, and in
+    // the background. False when the window has gone or did not come to the front.
+    virtual bool activate(WindowHandle window, Minimised minimised) = 0;
 
     // GetTopWindow: the child at the top of the window's children in Z order;
     // 0 when it has none.

@@ -56,9 +56,8 @@ void KeypadForm::Form_Unload(int& /*cancel*/) {
         modeler_gone_ = true;  // the program closes once this window is gone
         return;
     }
-    const std::string title = Modeler_Title_Of(services_.windows, modeler);
     state_.Tenkey_Show = switch_off;
-    services_.windows.activate_app(title, host::Minimised::leave);
+    services_.windows.activate(modeler, host::Minimised::leave);
 }
 
 // Modeler was gone: the program closes through the palette's own close, so

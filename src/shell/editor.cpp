@@ -83,7 +83,7 @@ const char* MainForm::editor_fault() const {
     return caption_fault(Text1.text(), services_.codec);
 }
 
-void MainForm::Try_Key_Setting() {
+void MainForm::Try_Key_Setting(host::WindowHandle modeler) {
     if (const char* fault = editor_fault()) {
         // What was ready before belongs to other choices; apply must not store it now.
         Edit_Ready = 0;
@@ -96,7 +96,7 @@ void MainForm::Try_Key_Setting() {
     Key_Prefix = key_prefix(List1.list_index());
     Key_Text = key_part(List1.list_index(), List2.list_index());
     button.set_tooltip(tooltip_for(Text1.text()));
-    type_into_modeler(Key_Prefix + Key_Text, Btn_Index);
+    type_into_modeler(modeler, Key_Prefix + Key_Text, Btn_Index);
 }
 
 void MainForm::Command2_Click() {

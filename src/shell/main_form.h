@@ -96,8 +96,8 @@ protected:
     void Timer_Tick(int control) override;
 
 private:
-    bool type_into_modeler(const std::string& keys, int index);
-    void Try_Key_Setting();
+    bool type_into_modeler(host::WindowHandle modeler, const std::string& keys, int index);
+    void Try_Key_Setting(host::WindowHandle modeler);
     const char* editor_fault() const;
     void restore_selected_button();
     // The stored caption on its palette button, "&" shown as itself.

@@ -15,20 +15,20 @@ void MainForm::Command1_Click(int index) {
     Modeler_Title = Modeler_Title_Of(services_.windows, modeler);
     if (state_.Edit_Mode == 1) {
         Btn_Index = static_cast<std::int16_t>(index);
-        return Try_Key_Setting();
+        return Try_Key_Setting(modeler);
     }
 
     std::string& keys = state_.Btn_Cmd[static_cast<std::size_t>(index)];
     keys = from_file_form(keys);
-    if (!type_into_modeler(keys, index)) return;
+    if (!type_into_modeler(modeler, keys, index)) return;
     if (state_.Popup_Hide == switch_on) Timer1.set_enabled(true);
     if (state_.Beep_On == 1) services_.app.beep();
 }
 
 // Keys go to Modeler only: when it does not come to the front, nothing is
 // typed. True when every key went out.
-bool MainForm::type_into_modeler(const std::string& keys, int index) {
-    if (!services_.windows.activate_app(Modeler_Title, host::Minimised::restore)) {
+bool MainForm::type_into_modeler(host::WindowHandle modeler, const std::string& keys, int index) {
+    if (!services_.windows.activate(modeler, host::Minimised::restore)) {
         if (Get_Modeler_Hwnd(services_.windows) == host::no_window)
             quit_without_modeler(messages::modeler_not_started);
         return false;

@@ -80,7 +80,7 @@ void MainForm::Form_Unload(int& cancel) {
     keypad_.unload();
     const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
     if (modeler != host::no_window)
-        services_.windows.activate_app(Modeler_Title_Of(services_.windows, modeler), host::Minimised::leave);
+        services_.windows.activate(modeler, host::Minimised::leave);
     else if (!modeler_gone_told_)  // the keypad's closing has just said so
         services_.dialogs.message_box(messages::modeler_not_started);
     services_.app.end_process();

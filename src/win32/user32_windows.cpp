@@ -103,7 +103,6 @@ host::WindowHandle User32Windows::find_first_window(std::span<const std::string_
     // The same windows as EnumWindows, which under Wine asks the server once
     // more per window whether it still exists.
     EnumDesktopWindows(nullptr, match_title, reinterpret_cast<LPARAM>(&search));
-    last_found_ = search.found;
     return to_handle(search.found);
 }
 
@@ -140,12 +139,9 @@ std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandl
     return host::PixelPoint{placement.rcNormalPosition.left, placement.rcNormalPosition.top};
 }
 
-bool User32Windows::activate_app(std::string_view title, host::Minimised minimised) {
-    if (title.empty()) return false;  // would match any untitled window
-    const std::wstring wide_title = widen(title);
-    const HWND target =
-        same_title(title_of(last_found_), wide_title) ? last_found_ : FindWindowW(nullptr, wide_title.c_str());
-    if (target == nullptr || !bring_to_front(target, minimised)) return false;
+bool User32Windows::activate(host::WindowHandle window, host::Minimised minimised) {
+    const HWND target = to_hwnd(window);
+    if (!IsWindow(target) || !bring_to_front(target, minimised)) return false;
     if (minimised == host::Minimised::leave) decline_activation_briefly();
     return true;
 }

@@ -17,7 +17,7 @@ public:
     host::WindowHandle last_active_popup(host::WindowHandle window) override;
     bool set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
     std::optional<host::PixelPoint> normal_position(host::WindowHandle window) override;
-    bool activate_app(std::string_view title, host::Minimised minimised) override;
+    bool activate(host::WindowHandle window, host::Minimised minimised) override;
     host::WindowHandle top_child(host::WindowHandle parent) override;
     host::WindowHandle next_sibling(host::WindowHandle window) override;
     std::string class_name(host::WindowHandle window, int max_chars) override;
@@ -28,10 +28,6 @@ private:
     std::string ansi_text(int max_chars, Read read) const;
 
     const host::AnsiCodec& codec_;
-    // The window the last search found. Activation by title usually follows
-    // a search for that title, and a look at this window's title spares a
-    // second pass over the desktop.
-    HWND last_found_ = nullptr;
 };
 
 }  // namespace tastrel::win32

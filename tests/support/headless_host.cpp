@@ -187,11 +187,10 @@ std::optional<host::PixelPoint> FakeDesktop::normal_position(WindowHandle handle
     return host::PixelPoint{window.rect.left, window.rect.top};
 }
 
-bool FakeDesktop::activate_app(std::string_view title, host::Minimised minimised) {
-    activations.emplace_back(title);
+bool FakeDesktop::activate(WindowHandle target, host::Minimised minimised) {
+    if (exists(target)) activations.push_back(windows_.at(target).title);
     if (before_activation) before_activation();
-    WindowHandle target = find_window(title);
-    if (target == host::no_window || refusing_activation.count(target) != 0) return false;
+    if (!exists(target) || refusing_activation.count(target) != 0) return false;
     FakeWindow& window = windows_.at(target);
     if (window.state == host::WindowState::minimized) {
         if (minimised == host::Minimised::leave) return false;

@@ -103,7 +103,7 @@ public:
     WindowHandle last_active_popup(WindowHandle window) override;
     bool set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
     std::optional<host::PixelPoint> normal_position(WindowHandle window) override;
-    bool activate_app(std::string_view title, host::Minimised minimised) override;
+    bool activate(WindowHandle window, host::Minimised minimised) override;
     WindowHandle top_child(WindowHandle parent) override;
     WindowHandle next_sibling(WindowHandle window) override;
     std::string class_name(WindowHandle window, int max_chars) override;
