@@ -69,11 +69,10 @@ HWND create_control(HWND form, const host::FormLayout& layout, const host::Contr
     return control;
 }
 
-void paint_button(const DRAWITEMSTRUCT& item) {
+void paint_button(const DRAWITEMSTRUCT& item, HBRUSH face_colour) {
     const HDC dc = item.hDC;
     RECT face = item.rcItem;
-    const UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(host::button_colour)));
-    FillRect(dc, &face, brush ? brush.get() : GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &face, face_colour != nullptr ? face_colour : GetSysColorBrush(COLOR_BTNFACE));
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 

@@ -30,7 +30,7 @@ void fill_list(HWND list, const std::vector<std::string>& items);
 
 // A push button in the buttons' colour: raised, sunken while pressed, its
 // caption wrapped and centred, a focus rectangle when it has the focus.
-void paint_button(const DRAWITEMSTRUCT& item);
+void paint_button(const DRAWITEMSTRUCT& item, HBRUSH face_colour);
 
 // The control's place on the form's client area in pixels.
 RECT control_rect(const host::FormLayout& layout, const host::ControlLayout& place, Scale scale);

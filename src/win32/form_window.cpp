@@ -77,11 +77,11 @@ public:
     // handed the window over, an event would make the form load itself again.
     void start_reporting() { reporting_ = true; }
 
-    host::WindowHandle handle() const override { return to_handle(hwnd_); }
+    host::WindowHandle handle() const override { return to_handle(hwnd_.get()); }
     host::TwipsRect bounds() const override;
     void set_bounds(const host::TwipsRect& bounds) override;
     host::PixelRect pixel_bounds() const override;
-    bool visible() const override { return IsWindowVisible(hwnd_) != 0; }
+    bool visible() const override { return IsWindowVisible(hwnd_.get()) != 0; }
     void set_visible(bool visible) override;
     host::WindowState state() const override;
     void set_state(host::WindowState state) override;
@@ -164,10 +164,12 @@ private:
     Scale scale_;
     int& open_forms_;
     bool starting_;  // until create_controls() has made the controls that waited
-    UniqueBrush background_, field_background_;
+    UniqueBrush background_, field_background_, button_face_;
     UniqueFont palette_font_, form_font_;
-    HWND hwnd_ = nullptr;      // set at WM_NCCREATE, cleared at WM_NCDESTROY
-    HWND tooltip_ = nullptr;   // owned by hwnd_
+    // Owned from WM_NCCREATE; let go at WM_NCDESTROY, when the system has
+    // destroyed it, however that came about.
+    UniqueWindow hwnd_;
+    HWND tooltip_ = nullptr;   // owned by hwnd_.get()
     std::map<int, ControlState> controls_;
     std::map<int, int> running_timers_;  // control id to interval
     bool reporting_ = false;
@@ -185,6 +187,7 @@ FormWindow::FormWindow(const host::FormLayout& layout, host::FormEvents& events,
       starting_(palette_first),
       background_(CreateSolidBrush(static_cast<COLORREF>(layout_.back_colour))),
       field_background_(CreateSolidBrush(static_cast<COLORREF>(host::list_colour))),
+      button_face_(CreateSolidBrush(static_cast<COLORREF>(host::button_colour))),
       palette_font_(make_font(host::palette_font_name, scale.dpi())),
       form_font_(make_font(host::form_font_name, scale.dpi())) {
     create_window();
@@ -197,13 +200,13 @@ FormWindow::FormWindow(const host::FormLayout& layout, host::FormEvents& events,
         if (palette_first && !(layout_.main_window && inside_client_area(layout_, place))) continue;
         create_control_window(place);
     }
-    if (const int dpi = window_dpi(hwnd_); dpi != scale_.dpi()) use_dpi(dpi);
+    if (const int dpi = window_dpi(hwnd_.get()); dpi != scale_.dpi()) use_dpi(dpi);
     fit_client_area(scale_.x(layout_.client_width), scale_.y(layout_.client_height));
 }
 
 FormWindow::~FormWindow() {
     reporting_ = false;  // the form is letting go of its window
-    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+    if (hwnd_) DestroyWindow(hwnd_.get());  // its WM_NCDESTROY lets go of it
     // As the toolkit does, the program ends once its last form is gone.
     if (--open_forms_ == 0) PostQuitMessage(0);
 }
@@ -215,7 +218,7 @@ void FormWindow::create_window() {
     CreateWindowExW(0, form_class_name, widen(layout_.caption).c_str(), form_style, CW_USEDEFAULT, CW_USEDEFAULT,
                     outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_bar.get(),
                     GetModuleHandleW(nullptr), this);
-    if (hwnd_ == nullptr) throw std::runtime_error("the form's window could not be created");
+    if (!hwnd_) throw std::runtime_error("the form's window could not be created");
     menu_bar.release();  // the window destroys its menu bar with itself
 }
 
@@ -226,10 +229,10 @@ void FormWindow::create_window() {
 void FormWindow::fit_client_area(int width, int height) {
     for (int pass = 0; pass < 2; ++pass) {
         RECT client{}, outer{};
-        GetClientRect(hwnd_, &client);
-        GetWindowRect(hwnd_, &outer);
+        GetClientRect(hwnd_.get(), &client);
+        GetWindowRect(hwnd_.get(), &outer);
         if (client.right == width && client.bottom == height) return;
-        SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+        SetWindowPos(hwnd_.get(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
                      outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -245,7 +248,7 @@ LRESULT FormWindow::on_min_max_info(MINMAXINFO& info) {
 bool FormWindow::has_tooltip_control() {
     if (tooltip_ != nullptr) return true;
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.get(), nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     // The default tooltip face may have no Japanese glyphs.
     if (tooltip_ == nullptr) return false;
@@ -266,7 +269,7 @@ void FormWindow::create_controls() {
         SendMessageW(control.window, WM_SETREDRAW, TRUE, 0);
         released = true;
     }
-    if (released) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (released) RedrawWindow(hwnd_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // Created in tab order. A frame goes to the bottom of the Z order so that the
@@ -276,7 +279,7 @@ void FormWindow::create_controls() {
 // then shows what the form has set on it so far.
 void FormWindow::create_control_window(const host::ControlLayout& place, std::optional<HWND> after) {
     ControlState& control = controls_[place.id];
-    control.window = create_control(hwnd_, layout_, place, scale_, font_for(place), control.text);
+    control.window = create_control(hwnd_.get(), layout_, place, scale_, font_for(place), control.text);
     if (control.window == nullptr) return;  // the form still works without it, its state kept
     constexpr UINT z_only = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     if (after && GetWindow(control.window, GW_HWNDPREV) != *after)
@@ -295,7 +298,7 @@ void FormWindow::create_control_window(const host::ControlLayout& place, std::op
 TTTOOLINFOW FormWindow::tool_info(int id, const ControlState& control) const {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.hwnd = hwnd_;
+    tool.hwnd = hwnd_.get();
     if (control.kind == host::ControlKind::frame || !IsWindowEnabled(control.window)) {
         tool.uId = static_cast<UINT_PTR>(first_child_id + id);
         tool.rect = control_rect(layout_, host::layout_of(layout_, id), scale_);
@@ -317,19 +320,19 @@ void FormWindow::show_tooltip_text(int id, ControlState& control) {
 
 host::TwipsRect FormWindow::bounds() const {
     RECT rect{};
-    GetWindowRect(hwnd_, &rect);
+    GetWindowRect(hwnd_.get(), &rect);
     return {rect.left * desktop_.twips_per_pixel_x, rect.top * desktop_.twips_per_pixel_y,
             (rect.right - rect.left) * scale_.twips_per_pixel_x, (rect.bottom - rect.top) * scale_.twips_per_pixel_y};
 }
 
 host::PixelRect FormWindow::pixel_bounds() const {
     RECT rect{};
-    GetWindowRect(hwnd_, &rect);
+    GetWindowRect(hwnd_.get(), &rect);
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void FormWindow::set_bounds(const host::TwipsRect& b) {
-    SetWindowPos(hwnd_, nullptr, desktop_.x(b.left), desktop_.y(b.top), scale_.x(b.width), scale_.y(b.height),
+    SetWindowPos(hwnd_.get(), nullptr, desktop_.x(b.left), desktop_.y(b.top), scale_.x(b.width), scale_.y(b.height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -339,7 +342,7 @@ void FormWindow::set_bounds(const host::TwipsRect& b) {
 LRESULT FormWindow::on_dpi_changed(WPARAM wparam, LPARAM lparam) {
     use_dpi(HIWORD(wparam));
     const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+    SetWindowPos(hwnd_.get(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
@@ -369,27 +372,27 @@ void FormWindow::use_dpi(int dpi) {
 // and always for the keypad, showing a window leaves the focus where it is.
 void FormWindow::set_visible(bool visible) {
     if (!visible) {
-        ShowWindow(hwnd_, SW_HIDE);
+        ShowWindow(hwnd_.get(), SW_HIDE);
         return;
     }
     const bool take_focus = layout_.main_window && !shown_before_;
     shown_before_ = true;
-    if (!take_focus && IsWindowVisible(hwnd_)) return;  // shown already: SW_SHOWNA would change nothing
-    ShowWindow(hwnd_, take_focus ? SW_SHOW : SW_SHOWNA);
-    if (take_focus) SetForegroundWindow(hwnd_);
+    if (!take_focus && IsWindowVisible(hwnd_.get())) return;  // shown already: SW_SHOWNA would change nothing
+    ShowWindow(hwnd_.get(), take_focus ? SW_SHOW : SW_SHOWNA);
+    if (take_focus) SetForegroundWindow(hwnd_.get());
 }
 
 host::WindowState FormWindow::state() const {
-    if (IsIconic(hwnd_)) return host::WindowState::minimized;
-    if (IsZoomed(hwnd_)) return host::WindowState::maximized;
+    if (IsIconic(hwnd_.get())) return host::WindowState::minimized;
+    if (IsZoomed(hwnd_.get())) return host::WindowState::maximized;
     return host::WindowState::normal;
 }
 
 void FormWindow::set_state(host::WindowState state) {
     switch (state) {
-    case host::WindowState::minimized: ShowWindow(hwnd_, SW_MINIMIZE); return;
-    case host::WindowState::maximized: ShowWindow(hwnd_, SW_MAXIMIZE); return;
-    case host::WindowState::normal: ShowWindow(hwnd_, SW_RESTORE); return;
+    case host::WindowState::minimized: ShowWindow(hwnd_.get(), SW_MINIMIZE); return;
+    case host::WindowState::maximized: ShowWindow(hwnd_.get(), SW_MAXIMIZE); return;
+    case host::WindowState::normal: ShowWindow(hwnd_.get(), SW_RESTORE); return;
     }
 }
 
@@ -403,7 +406,7 @@ void FormWindow::set_text(int control, std::string_view text) {
     if (state.text == text) return;
     state.text = text;
     if (state.window == nullptr) return;
-    if (starting_ && !state.held && IsWindowVisible(hwnd_)) {
+    if (starting_ && !state.held && IsWindowVisible(hwnd_.get())) {
         SendMessageW(state.window, WM_SETREDRAW, FALSE, 0);
         state.held = true;
     }
@@ -453,18 +456,19 @@ void FormWindow::set_timer(int control, int interval_ms, bool enabled) {
     const auto running = running_timers_.find(control);
     if (!enabled || interval_ms <= 0) {
         if (running == running_timers_.end()) return;
-        KillTimer(hwnd_, timer_id);
+        KillTimer(hwnd_.get(), timer_id);
         running_timers_.erase(running);
         return;
     }
     if (running != running_timers_.end() && running->second == interval_ms) return;
-    if (SetTimer(hwnd_, timer_id, static_cast<UINT>(interval_ms), nullptr) != 0) running_timers_[control] = interval_ms;
+    if (SetTimer(hwnd_.get(), timer_id, static_cast<UINT>(interval_ms), nullptr) != 0) running_timers_[control] = interval_ms;
 }
 
+// A control's window id is its id in the layout, past the menu ids.
 std::optional<int> FormWindow::control_of(HWND window) const {
-    for (const auto& [id, control] : controls_)
-        if (control.window == window) return id;
-    return std::nullopt;
+    const auto found = controls_.find(GetDlgCtrlID(window) - first_child_id);
+    if (found == controls_.end() || found->second.window != window) return std::nullopt;
+    return found->first;
 }
 
 HBRUSH FormWindow::background() const {
@@ -484,7 +488,7 @@ LRESULT CALLBACK FormWindow::window_procedure(HWND window, UINT message, WPARAM 
 FormWindow* FormWindow::bound_to(HWND window, UINT message, LPARAM lparam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-        self->hwnd_ = window;
+        self->hwnd_.reset(window);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         return self;
     }
@@ -512,12 +516,12 @@ LRESULT FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ENDSESSION: return on_session_end(wparam != FALSE);
     case WM_GETMINMAXINFO: return on_min_max_info(*reinterpret_cast<MINMAXINFO*>(lparam));
     case WM_NCDESTROY: return on_final_destroy(message, wparam, lparam);
-    default: return DefWindowProcW(hwnd_, message, wparam, lparam);
+    default: return DefWindowProcW(hwnd_.get(), message, wparam, lparam);
     }
 }
 
 LRESULT FormWindow::on_activate(UINT message, WPARAM wparam, LPARAM lparam) {
-    DefWindowProcW(hwnd_, message, wparam, lparam);  // gives the window the keyboard focus
+    DefWindowProcW(hwnd_.get(), message, wparam, lparam);  // gives the window the keyboard focus
     if (reporting_ && LOWORD(wparam) != WA_INACTIVE) events_.on_activate();
     return 0;
 }
@@ -572,7 +576,7 @@ LRESULT FormWindow::on_command(WPARAM wparam, LPARAM lparam) {
 
 LRESULT FormWindow::on_timer(WPARAM timer_id) {
     if (timer_id == decline_activation_timer_id) {
-        accept_activation_again(hwnd_);
+        accept_activation_again(hwnd_.get());
         return 0;
     }
     if (reporting_ && timer_id >= first_timer_id) events_.on_timer(static_cast<int>(timer_id - first_timer_id));
@@ -583,12 +587,12 @@ LRESULT FormWindow::on_timer(WPARAM timer_id) {
 // waiting for controls gets them before it is painted.
 LRESULT FormWindow::on_paint(UINT message, WPARAM wparam, LPARAM lparam) {
     if (starting_) create_controls();
-    return DefWindowProcW(hwnd_, message, wparam, lparam);
+    return DefWindowProcW(hwnd_.get(), message, wparam, lparam);
 }
 
 LRESULT FormWindow::on_erase_background(HDC dc) {
     RECT client{};
-    GetClientRect(hwnd_, &client);
+    GetClientRect(hwnd_.get(), &client);
     FillRect(dc, &client, background());
     return 1;
 }
@@ -598,7 +602,7 @@ LRESULT FormWindow::on_button_colour() { return reinterpret_cast<LRESULT>(backgr
 
 LRESULT FormWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_BUTTON) return FALSE;
-    paint_button(item);
+    paint_button(item, button_face_.get());
     return TRUE;
 }
 
@@ -619,9 +623,8 @@ LRESULT FormWindow::on_field_colour(HDC dc, HWND field) {
 }
 
 LRESULT FormWindow::on_final_destroy(UINT message, WPARAM wparam, LPARAM lparam) {
-    const HWND window = hwnd_;
+    const HWND window = hwnd_.release();
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    hwnd_ = nullptr;
     tooltip_ = nullptr;
     return DefWindowProcW(window, message, wparam, lparam);
 }
