@@ -8,6 +8,7 @@
 #include "core/vb_number.h"
 #include "palette/caption_rules.h"
 #include "settings/defaults.h"
+#include "settings/registrations.h"
 #include "settings/settings_file.h"
 #include "shell/main_form.h"
 
@@ -119,9 +120,7 @@ bool MainForm::Save_Setting_Data(const std::string& path) {
         return false;
     }
     if (!services_.files.replace_with(path, *bytes)) {
-        services_.dialogs.message_box(
-            messages::save_failed +
-            path);
+        services_.dialogs.message_box(messages::save_failed + path);
         return false;
     }
     return true;
@@ -137,11 +136,9 @@ void MainForm::Ask_Save() {
         const bool saved = Save_Setting_Data(settings_path());
         Unload_Cancel = saved ? 0 : 1;
         if (saved) state_.Set_Changed = 0;
+    } else {
+        Unload_Cancel = answer == host::Answer::cancel ? 1 : 0;
     }
-    else if (answer == host::Answer::cancel)
-        Unload_Cancel = 1;
-    else
-        Unload_Cancel = 0;
 }
 
 void MainForm::Mnu_Set_Save_Click() {
@@ -149,33 +146,6 @@ void MainForm::Mnu_Set_Save_Click() {
     if (Save_Setting_Data(settings_path())) state_.Set_Changed = 0;
 }
 
-namespace {
-
-constexpr const char* registrations[] = {"\\lw_m_data_01.txt", "\\lw_m_data_02.txt", "\\lw_m_data_03.txt"};
-
-bool same_path(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-// The stored lines of the file; the live state is left to Apply_Setting_Data.
-void take_stored_lines(const SharedState& from, SharedState& to) {
-    to.Set_Header = from.Set_Header;
-    to.Top_Most = from.Top_Most;
-    to.Set_Cmd = from.Set_Cmd;
-    to.Set_Name = from.Set_Name;
-    to.Set_Pos_X = from.Set_Pos_X;
-    to.Set_Pos_Y = from.Set_Pos_Y;
-    to.Set_TPos_X = from.Set_TPos_X;
-    to.Set_TPos_Y = from.Set_TPos_Y;
-    to.Popup_Hide = from.Popup_Hide;
-    to.First_Start = from.First_Start;
-    to.Tenkey_Start = from.Tenkey_Start;
-    to.Set_End = from.Set_End;
-}
-
-}  // namespace
 
 // A registration lives in the program's folder; any other file is named whole.
 std::string MainForm::settings_path() const {
