@@ -2,6 +2,7 @@
 // timer recorded at the current position.
 #include "core/messages.h"
 #include "keypad/keypad_form.h"
+#include "keys/send_key_string.h"
 #include "modeler/modeler_window.h"
 
 namespace tastrel {
@@ -33,7 +34,7 @@ void KeypadForm::Command1_Click(int index) {
     // nothing is typed.
     if (services_.windows.focus_control(field)) {
         services_.app.do_events();
-        const host::SendOutcome outcome = services_.keys.send_keys(keys);
+        const host::SendOutcome outcome = send_key_string(services_.keys, keys);
         if (outcome == host::SendOutcome::sent && (keys == "{ENTER}" || keys == "{TAB}")) ++Edit_No;
         if (outcome == host::SendOutcome::incomplete) services_.dialogs.message_box(messages::keys_blocked);
     }

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "keys/key_event.h"
+#include "host/key_event.h"
 
 namespace tastrel::keys {
 

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "keys/key_event.h"
-#include "keys/keyboard_layout.h"
+#include "host/key_event.h"
+#include "host/keyboard_layout.h"
 
 namespace tastrel::keys {
 

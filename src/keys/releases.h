@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "keys/key_event.h"
+#include "host/key_event.h"
 
 namespace tastrel::keys {
 

@@ -2,6 +2,7 @@
 // string; the pop-up watch steps the palette aside while Modeler shows a dialog.
 #include "core/messages.h"
 #include "core/utf8.h"
+#include "keys/send_key_string.h"
 #include "modeler/modeler_window.h"
 #include "settings/settings_file.h"
 #include "shell/main_form.h"
@@ -33,7 +34,7 @@ bool MainForm::type_into_modeler(host::WindowHandle modeler, const std::string& 
             quit_without_modeler(messages::modeler_not_started);
         return false;
     }
-    switch (services_.keys.send_keys(keys)) {
+    switch (send_key_string(services_.keys, keys)) {
     case host::SendOutcome::sent: return true;
     case host::SendOutcome::invalid:
         services_.dialogs.message_box(

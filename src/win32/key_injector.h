@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "keys/keyboard_layout.h"
+#include "host/keyboard_layout.h"
 
 namespace tastrel::win32 {
 

@@ -1,15 +1,12 @@
 #include "win32/keystrokes.h"
 
-#include "keys/key_string.h"
-#include "win32/key_injector.h"
-
 namespace tastrel::win32 {
 
-host::SendOutcome Win32Keystrokes::send_keys(std::string_view key_string) {
-    const SendInputInjector injector(GetForegroundWindow());
-    const keys::ParseResult parsed = keys::parse_key_string(key_string, injector);
-    if (!parsed.ok()) return host::SendOutcome::invalid;
-    return injector.send(parsed.events()).complete() ? host::SendOutcome::sent : host::SendOutcome::incomplete;
+const keys::KeyboardLayout& Win32Keystrokes::layout() { return injector_.emplace(GetForegroundWindow()); }
+
+bool Win32Keystrokes::type(std::span<const keys::KeyEvent> events) {
+    if (!injector_) injector_.emplace(GetForegroundWindow());
+    return injector_->send(events).complete();
 }
 
 }  // namespace tastrel::win32

@@ -1,13 +1,19 @@
 #pragma once
+#include <optional>
+
 #include "host/keystrokes.h"
+#include "win32/key_injector.h"
 
 namespace tastrel::win32 {
 
-// Parses with the keyboard layout of the foreground window's thread, then
-// types with SendInput in one call.
+// Keys for the foreground window: its thread's layout, typed with SendInput in one call.
 class Win32Keystrokes : public host::Keystrokes {
 public:
-    host::SendOutcome send_keys(std::string_view key_string) override;
+    const keys::KeyboardLayout& layout() override;
+    bool type(std::span<const keys::KeyEvent> events) override;
+
+private:
+    std::optional<SendInputInjector> injector_;
 };
 
 }  // namespace tastrel::win32

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "host/twips.h"
+#include "keys/key_event_text.h"
 #include "keys/key_string.h"
 #include "support/keyboard_layouts.h"
 #include "support/settings_files.h"
@@ -291,10 +292,15 @@ void FakeFormPeer::set_timer(int control, int interval_ms, bool enabled) {
     if (!was_running || timer.interval != interval_ms) timer.due = desktop_.now_ms_ + interval_ms;
 }
 
-host::SendOutcome FakeKeystrokes::send_keys(std::string_view key_string) {
-    if (!keys::parse_key_string(key_string, us_layout()).ok()) return host::SendOutcome::invalid;
-    sent.push_back({std::string(key_string), desktop_.foreground, desktop_.focus});
-    return system_takes_part_only ? host::SendOutcome::incomplete : host::SendOutcome::sent;
+std::string typed(std::string_view key_string) {
+    return keys::to_text(keys::parse_key_string(key_string, us_layout()).events());
+}
+
+const keys::KeyboardLayout& FakeKeystrokes::layout() { return us_layout(); }
+
+bool FakeKeystrokes::type(std::span<const keys::KeyEvent> events) {
+    sent.push_back({keys::to_text(events), desktop_.foreground, desktop_.focus});
+    return !system_takes_part_only;
 }
 
 HeadlessHost::HeadlessHost() = default;

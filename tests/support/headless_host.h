@@ -140,10 +140,14 @@ struct SentKeys {
     WindowHandle foreground, focus;
 };
 
+// The events of a key string on the US layout, as FakeKeystrokes records them.
+std::string typed(std::string_view key_string);
+
 class FakeKeystrokes : public host::Keystrokes {
 public:
     explicit FakeKeystrokes(FakeDesktop& desktop) : desktop_(desktop) {}
-    host::SendOutcome send_keys(std::string_view key_string) override;
+    const keys::KeyboardLayout& layout() override;
+    bool type(std::span<const keys::KeyEvent> events) override;
     std::vector<SentKeys> sent;
     bool system_takes_part_only = false;
 

@@ -1,7 +1,7 @@
 #pragma once
 // Two keyboard layouts as tables, for tests: what VkKeyScanExW answers on
 // the US 101-key and the Japanese 106/109-key layouts.
-#include "keys/keyboard_layout.h"
+#include "host/keyboard_layout.h"
 
 namespace tastrel::test {
 

@@ -62,7 +62,7 @@ TEST(Palette, TypesTheButtonsKeysIntoModelerInFront) {
         ASSERT_TRUE(h.start_with(file_with(c.stored)));
         h.program.main.on_click(0);
         ASSERT_EQ(h.keys.sent.size(), 1u) << c.stored;
-        EXPECT_EQ(h.keys.sent[0].keys, c.typed);
+        EXPECT_EQ(h.keys.sent[0].keys, test::typed(c.typed));
         EXPECT_EQ(h.keys.sent[0].foreground, h.modeler);
         EXPECT_EQ(h.program.state.Btn_Cmd[0], c.typed) << "the slot keeps the comma itself";
         EXPECT_TRUE(h.dialogs.shown.empty());

@@ -97,7 +97,7 @@ TEST(Editor, EveryCompositionIsTypedStoredAndReadBackAfterARestart) {
             h.choose(modifier, key, "B" + std::to_string(slot));
             h.preview(slot);
             ASSERT_FALSE(h.keys.sent.empty());
-            EXPECT_EQ(h.keys.sent.back().keys, expected) << modifier << "/" << key;
+            EXPECT_EQ(h.keys.sent.back().keys, test::typed(expected)) << modifier << "/" << key;
             EXPECT_EQ(h.keys.sent.back().foreground, h.modeler);
             h.apply();
             EXPECT_EQ(h.program.state.Btn_Cmd[static_cast<std::size_t>(slot)], expected);
@@ -110,7 +110,7 @@ TEST(Editor, EveryCompositionIsTypedStoredAndReadBackAfterARestart) {
         for (int slot = 0; slot < button_count; ++slot) {
             const auto [modifier, key] = all[first + static_cast<std::size_t>(slot)];
             restarted.program.main.on_click(slot);
-            EXPECT_EQ(restarted.keys.sent.back().keys, expected_key_string(modifier, key)) << "after a restart";
+            EXPECT_EQ(restarted.keys.sent.back().keys, test::typed(expected_key_string(modifier, key))) << "after a restart";
         }
     }
 }
@@ -199,7 +199,7 @@ TEST(Editor, ApplyStoresTheSlotAndClearsTheEditor) {
     h.choose(2, 11, "&");  // ALT and ","
     h.preview(7);
     EXPECT_EQ(h.caption(7), "&&");
-    EXPECT_EQ(h.keys.sent.back().keys, "%(,)");
+    EXPECT_EQ(h.keys.sent.back().keys, test::typed("%(,)"));
     h.apply();
     EXPECT_EQ(h.keys.sent.size(), 1u) << "apply types nothing";
     EXPECT_EQ(h.program.state.Btn_Cmd[7], "%(,)");

@@ -188,7 +188,7 @@ TEST(KeypadKeys, EachCaptionTypesItsKeyIntoTheRecordedField) {
         h.tick();
         h.press(c.caption);
         ASSERT_EQ(h.keys.sent.size(), 1u) << c.caption;
-        EXPECT_EQ(h.keys.sent[0].keys, c.typed);
+        EXPECT_EQ(h.keys.sent[0].keys, test::typed(c.typed));
         EXPECT_EQ(h.keys.sent[0].focus, fields[0]) << c.caption;
         EXPECT_EQ(h.keys.sent[0].foreground, h.popup) << c.caption;
         EXPECT_EQ(h.pad().Edit_No, c.moves) << c.caption;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "keys/key_event.h"
+#include "host/key_event.h"
 
 namespace tastrel::keys {
 

@@ -1,4 +1,4 @@
-#include "keys/keyboard_layout.h"
+#include "host/keyboard_layout.h"
 
 namespace tastrel::keys {
 
