@@ -55,7 +55,7 @@ public:
     void Apply_Setting_Data();
     void Set_Button_Caption();
     bool Save_Setting_Data(const std::string& path);
-    void Ask_Save();
+    bool Ask_Save();
     void Mnu_Set_Save_Click();
     void Cmd_Change_Click();
     void Mnu_Set_Read_Click();

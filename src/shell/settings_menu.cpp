@@ -126,19 +126,18 @@ bool MainForm::Save_Setting_Data(const std::string& path) {
     return true;
 }
 
-void MainForm::Ask_Save() {
-    if (state_.Set_Changed != 1) return;
+// True when the program may close: nothing to save, saved, or No. A failed
+// save must not end the program; a saved one is asked about no more, should
+// the program go on (an end of session refused elsewhere).
+bool MainForm::Ask_Save() {
+    if (state_.Set_Changed != 1) return true;
     const host::Answer answer = services_.dialogs.message_box(
         messages::save_question, host::app_title, host::Buttons::yes_no_cancel);
-    if (answer == host::Answer::yes) {
-        // A failed save must not end the program; a saved one is asked about
-        // no more, should the program go on (an end of session refused elsewhere).
-        const bool saved = Save_Setting_Data(settings_path());
-        Unload_Cancel = saved ? 0 : 1;
-        if (saved) state_.Set_Changed = 0;
-    } else {
-        Unload_Cancel = answer == host::Answer::cancel ? 1 : 0;
-    }
+    if (answer == host::Answer::cancel) return false;
+    if (answer != host::Answer::yes) return true;
+    if (!Save_Setting_Data(settings_path())) return false;
+    state_.Set_Changed = 0;
+    return true;
 }
 
 void MainForm::Mnu_Set_Save_Click() {
@@ -226,10 +225,7 @@ void MainForm::refuse_settings_file(const std::string& path) {
 // when the save failed.
 bool MainForm::may_replace_settings() {
     capture_positions();
-    Ask_Save();
-    if (Unload_Cancel == 0) return true;
-    Unload_Cancel = 0;
-    return false;
+    return Ask_Save();
 }
 
 // The windows take the new settings; the keypad stays open or closed as it was.

@@ -67,7 +67,7 @@ void MainForm::Form_Resize() {
 
 void MainForm::Form_QueryUnload(int& /*cancel*/) {
     capture_positions();
-    Ask_Save();
+    Unload_Cancel = Ask_Save() ? 0 : 1;
 }
 
 void MainForm::Form_Unload(int& cancel) {
@@ -90,13 +90,8 @@ void MainForm::Form_Unload(int& cancel) {
 // places captured and the save question asked. Cancel refuses the end of
 // the session and the program goes on.
 bool MainForm::Session_Ending() {
-    int cancel = 0;
-    Form_QueryUnload(cancel);
-    if (Unload_Cancel == 1) {
-        Unload_Cancel = 0;
-        return false;
-    }
-    return true;
+    capture_positions();
+    return Ask_Save();
 }
 
 // The session ends: what was to be saved is saved, and nothing is written
