@@ -150,6 +150,15 @@ TEST(AlwaysInFront, TheSwitchOpensTheKeypadAndRecordsAChange) {
     EXPECT_EQ(h.program.state.Top_Most, "1");
     EXPECT_EQ(h.program.state.Set_Changed, 1);
 
+    // Off again: both windows leave the band and the switch is stored as off.
+    h.program.state.Set_Changed = 0;
+    main.on_check_clicked(main_ui::Check1, 0);
+    EXPECT_FALSE(h.desktop.at(h.program.keypad.hWnd()).topmost);
+    EXPECT_FALSE(h.desktop.at(main.hWnd()).topmost);
+    EXPECT_EQ(h.program.state.Top_Most, "0");
+    EXPECT_EQ(h.program.state.Set_Changed, 1);
+    main.on_check_clicked(main_ui::Check1, 1);
+
     h.desktop.failing_set_window_pos.insert(main.hWnd());
     main.on_check_clicked(main_ui::Check1, 0);
     EXPECT_EQ(h.dialogs.texts(), std::vector<std::string>{"予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾒｲﾝﾌｫｰﾑ)"});

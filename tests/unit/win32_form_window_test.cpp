@@ -93,6 +93,53 @@ TEST(Win32FormWindow, ShowsAControlsTipWhenTheMouseRestsOnIt) {
     EXPECT_NE(visible_tooltip_of(GetCurrentThreadId()), nullptr);
 }
 
+struct ClickEvents : SilentEvents {
+    void on_click(int control) override { clicked.push_back(control); }
+    std::vector<int> clicked;
+};
+
+// The palette's real menu bar: its two menus with their items in order, each
+// item reporting its own handler's control when chosen.
+TEST(Win32FormWindow, ThePalettesMenuBarHoldsItsMenusAndEachItemReachesItsHandler) {
+    const Win32Screen screen;
+    Win32FormFactory factory(screen);
+    ClickEvents events;
+    const std::unique_ptr<host::FormPeer> form = factory.create_form(main_layout(), events);
+    const HWND window = to_hwnd(form->handle());
+    const HMENU bar = GetMenu(window);
+    ASSERT_NE(bar, nullptr);
+    const auto text_of = [](HMENU menu, int position) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+        return narrow(text);
+    };
+    const struct {
+        const char* menu;
+        std::vector<std::pair<const char*, int>> items;
+    } menus[] = {
+        {"files",
+         {{"ﾊﾞｰｼﾞｮﾝ", main_ui::Mnu_About}, {"設定の初期化", main_ui::Mnu_init}, {"ﾃﾝｷｰ呼び出し", main_ui::Mnu_Tenkey},
+          {"ﾃﾝｷｰを隠す", main_ui::Mnu_Tenkey_Off}, {"ﾌｫｰﾑ位置変更", main_ui::Mnu_Frm_Pos},
+          {"ﾃﾝｷｰ位置変更", main_ui::Mnu_Tenkey_left}, {"終了", main_ui::mnu_end}}},
+        {"設定",
+         {{"設定の変更", main_ui::Mnu_Set_Change}, {"設定の上書き保存", main_ui::Mnu_Set_Save},
+          {"設定の別名保存", main_ui::Mnu_Set_Backup}, {"設定の読み込み", main_ui::Mnu_Set_Read}}},
+    };
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    for (int m = 0; m < 2; ++m) {
+        EXPECT_EQ(text_of(bar, m), menus[m].menu);
+        const HMENU items = GetSubMenu(bar, m);
+        ASSERT_NE(items, nullptr) << menus[m].menu;
+        ASSERT_EQ(GetMenuItemCount(items), static_cast<int>(menus[m].items.size())) << menus[m].menu;
+        for (std::size_t i = 0; i < menus[m].items.size(); ++i) {
+            EXPECT_EQ(text_of(items, static_cast<int>(i)), menus[m].items[i].first);
+            events.clicked.clear();
+            SendMessageW(window, WM_COMMAND, GetMenuItemID(items, static_cast<int>(i)), 0);
+            EXPECT_EQ(events.clicked, std::vector<int>{menus[m].items[i].second}) << menus[m].items[i].first;
+        }
+    }
+}
+
 int font_height(HWND control) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
