@@ -12,6 +12,8 @@ namespace tastrel::win32 {
 inline constexpr UINT_PTR decline_activation_timer_id = 999;
 
 void decline_activation_briefly();
+// The same for one form, when it is shown without the focus.
+void decline_activation_briefly(HWND form);
 void accept_activation_again(HWND form);
 
 }  // namespace tastrel::win32

@@ -378,6 +378,9 @@ void FormWindow::set_visible(bool visible) {
     const bool take_focus = layout_.main_window && !shown_before_;
     shown_before_ = true;
     if (!take_focus && IsWindowVisible(hwnd_.get())) return;  // shown already: SW_SHOWNA would change nothing
+    // Under Wine the window manager may focus a window as it appears, and
+    // Wine would activate it: a window shown without the focus declines that.
+    if (!take_focus) decline_activation_briefly(hwnd_.get());
     ShowWindow(hwnd_.get(), take_focus ? SW_SHOW : SW_SHOWNA);
     if (take_focus) SetForegroundWindow(hwnd_.get());
 }
