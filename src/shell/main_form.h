@@ -106,7 +106,7 @@ private:
     void leave_edit_mode();
     void replace_settings(const std::string& path, const std::string& data_file, const std::string& bytes);
     void refuse_settings_file(const std::string& path);
-    bool may_replace_settings();
+    bool may_close();
     void apply_loaded_settings();
     PlacementContext placement();
     void quit_without_modeler(std::string_view message);

@@ -167,7 +167,7 @@ void MainForm::Cmd_Change_Click() {
         return;
     }
     // A registration used for the first time starts from the built-in settings.
-    if (!may_replace_settings()) return;
+    if (!may_close()) return;
     if (state_.Edit_Mode == 1) leave_edit_mode();
     services_.dialogs.message_box(messages::settings_missing);
     state_.Data_File = next;
@@ -210,7 +210,7 @@ void MainForm::replace_settings(const std::string& path, const std::string& data
     SharedState loaded;
     read_settings_text(services_.codec.from_ansi(bytes), loaded);
     if (first_settings_fault(loaded, settings_header)) return refuse_settings_file(path);
-    if (!may_replace_settings()) return;
+    if (!may_close()) return;
     if (state_.Edit_Mode == 1) leave_edit_mode();
     take_stored_lines(loaded, state_);
     state_.Data_File = data_file;
@@ -221,9 +221,9 @@ void MainForm::refuse_settings_file(const std::string& path) {
     services_.dialogs.message_box(messages::not_a_settings_file + path);
 }
 
-// The save question with the positions as they stand; false on Cancel or
-// when the save failed.
-bool MainForm::may_replace_settings() {
+// The save question with the positions as they stand, as at every close and
+// before the settings in use are replaced; false on Cancel or when the save failed.
+bool MainForm::may_close() {
     capture_positions();
     return Ask_Save();
 }

@@ -65,10 +65,7 @@ void MainForm::Form_Resize() {
         Timer1.set_enabled(true);
 }
 
-void MainForm::Form_QueryUnload(int& /*cancel*/) {
-    capture_positions();
-    Unload_Cancel = Ask_Save() ? 0 : 1;
-}
+void MainForm::Form_QueryUnload(int& /*cancel*/) { Unload_Cancel = may_close() ? 0 : 1; }
 
 void MainForm::Form_Unload(int& cancel) {
     if (Unload_Cancel == 1) {
@@ -89,10 +86,7 @@ void MainForm::Form_Unload(int& cancel) {
 // Windows ending the session closes the program as the close box does: the
 // places captured and the save question asked. Cancel refuses the end of
 // the session and the program goes on.
-bool MainForm::Session_Ending() {
-    capture_positions();
-    return Ask_Save();
-}
+bool MainForm::Session_Ending() { return may_close(); }
 
 // The session ends: what was to be saved is saved, and nothing is written
 // now. When another program refused the end instead, Tastrel goes on as it

@@ -1,14 +1,13 @@
 #include "win32/focus_hand_back.h"
 
+#include "win32/form_window.h"
+
 namespace tastrel::win32 {
 namespace {
 
 constexpr UINT decline_ms = 500;
-constexpr wchar_t form_class_name[] = L"Tastrel.Form";
-
 BOOL CALLBACK decline(HWND window, LPARAM) {
-    wchar_t name[32] = {};
-    if (GetClassNameW(window, name, 32) > 0 && lstrcmpW(name, form_class_name) == 0) decline_activation_briefly(window);
+    if (is_form(window)) decline_activation_briefly(window);
     return TRUE;
 }
 

@@ -647,10 +647,14 @@ void register_form_class() {
     RegisterClassExW(&form_class);  // fails harmlessly when a factory registered it before
 }
 
+}  // namespace
+
 bool is_form(HWND window) {
     wchar_t name[32] = {};
     return window != nullptr && GetClassNameW(window, name, 32) > 0 && std::wstring_view(name) == form_class_name;
 }
+
+namespace {
 
 BOOL CALLBACK complete_form(HWND window, LPARAM) {
     if (FormWindow* form = is_form(window) ? FormWindow::of(window) : nullptr) form->create_controls();

@@ -15,6 +15,9 @@ namespace tastrel::win32 {
 // between its controls as in a dialog. True when the message was handled.
 bool preprocess_form_message(MSG& message);
 
+// Whether the window is one of the forms' own top-level windows.
+bool is_form(HWND window);
+
 class Win32FormFactory : public host::FormFactory {
 public:
     // How a form's controls are made. `palette_first` is for start-up: the
