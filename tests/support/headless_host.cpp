@@ -9,18 +9,79 @@
 #include "keys/key_string.h"
 #include "support/keyboard_layouts.h"
 #include "support/settings_files.h"
-#include "shell/main_controls.h"
 
 namespace tastrel::test {
 
-host::Answer ScriptedDialogs::message_box(std::string_view text, std::string_view title, host::Buttons buttons) {
-    shown.push_back({std::string(text), std::string(title), buttons});
-    if (buttons == host::Buttons::ok) return host::Answer::ok;
-    if (answers.empty()) {
-        ADD_FAILURE() << "no answer scripted for: " << text;
-        return host::Answer::cancel;
+// A form's window on the headless desktop.
+class FakeForm : public host::FormPeer {
+public:
+    FakeForm(HeadlessHost& host, WindowHandle handle) : host_(host), handle_(handle), c_(host.forms[handle]) {}
+    ~FakeForm() override {
+        host_.forms.erase(handle_);
+        host_.events_.erase(handle_);
+        host_.remove_window(handle_);
     }
-    host::Answer answer = answers.front();
+    WindowHandle handle() const override { return handle_; }
+    // Places convert at the system's resolution, sizes at that of the window's monitor.
+    host::TwipsRect bounds() const override {
+        const host::PixelRect& r = window().rect;
+        const double own = host_.own_tpp(r);
+        return {r.left * host_.tpp, r.top * host_.tpp, r.width * own, r.height * own};
+    }
+    void set_bounds(const host::TwipsRect& b) override {
+        host::PixelRect& r = window().rect;
+        r.left = host::twips_to_nearest_pixels(b.left, host_.tpp);
+        r.top = host::twips_to_nearest_pixels(b.top, host_.tpp);
+        r.width = host::twips_to_nearest_pixels(b.width, host_.own_tpp(r));
+        r.height = host::twips_to_nearest_pixels(b.height, host_.own_tpp(r));
+    }
+    host::PixelRect pixel_bounds() const override { return window().rect; }
+    bool visible() const override { return window().visible; }
+    void set_visible(bool visible) override { window().visible = visible; }
+    host::WindowState state() const override { return window().state; }
+    // A change of state resizes the window, as the real one reports it.
+    void set_state(host::WindowState state) override {
+        if (std::exchange(window().state, state) != state) host_.events_.at(handle_)->on_resize();
+    }
+    void set_text(int control, std::string_view text) override { c_.texts[control] = text; }
+    void set_tooltip(int control, std::string_view text) override { c_.tips[control] = text; }
+    void set_check(int control, int value) override { c_.checks[control] = value; }
+    void list_clear(int control) override { c_.lists[control].clear(); }
+    void list_add(int control, std::string_view item) override { c_.lists[control].emplace_back(item); }
+    void set_list_index(int control, int index) override { c_.picked[control] = index; }
+    void set_timer(int control, int interval_ms, bool enabled) override {
+        auto& [interval, due] = c_.timers[control];
+        const bool was_running = due >= 0 && interval > 0;
+        if (!was_running || interval != interval_ms) due = host_.now_ms_ + interval_ms;
+        interval = interval_ms;
+        if (!enabled) due = -1;
+    }
+
+private:
+    FakeWindow& window() const { return host_.at(handle_); }
+    HeadlessHost& host_;
+    WindowHandle handle_;
+    Controls& c_;
+};
+
+HeadlessHost::HeadlessHost() = default;
+HeadlessHost::~HeadlessHost() = default;
+
+void HeadlessHost::put_file(const std::string& name, const Lines& lines) {
+    files[path(name)] = *codec->to_ansi(join_lines(lines));
+}
+
+Lines HeadlessHost::file_lines(const std::string& name) const {
+    const auto found = files.find(path(name));
+    return found == files.end() ? Lines{} : split_lines(codec->from_ansi(found->second));
+}
+
+host::Answer HeadlessHost::message_box(std::string_view text, std::string_view title, host::Buttons buttons) {
+    log.push_back((title == host::app_title ? "" : std::string(title) + ": ") + std::string(text));
+    if (buttons == host::Buttons::ok) return host::Answer::ok;
+    if (answers.empty()) ADD_FAILURE() << "no answer scripted for: " << text;
+    if (answers.empty()) return host::Answer::cancel;
+    const host::Answer answer = answers.front();
     answers.pop_front();
     return answer;
 }
@@ -28,62 +89,25 @@ host::Answer ScriptedDialogs::message_box(std::string_view text, std::string_vie
 namespace {
 
 std::optional<std::string> next_choice(std::deque<std::optional<std::string>>& chosen) {
-    if (chosen.empty()) {
-        ADD_FAILURE() << "no file scripted for a file dialog";
-        return std::nullopt;
-    }
+    if (chosen.empty()) ADD_FAILURE() << "no file scripted for a file dialog";
+    if (chosen.empty()) return std::nullopt;
     std::optional<std::string> choice = chosen.front();
     chosen.pop_front();
     return choice;
 }
 
-}  // namespace
-
-std::optional<std::string> ScriptedDialogs::choose_file_to_open(std::string_view folder) {
-    file_dialogs.push_back("open " + std::string(folder));
-    return next_choice(chosen_files);
+bool same_title(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
 }
-
-std::optional<std::string> ScriptedDialogs::choose_file_to_save(std::string_view folder, std::string_view name) {
-    file_dialogs.push_back("save " + std::string(folder) + " " + std::string(name));
-    return next_choice(chosen_files);
-}
-
-std::vector<std::string> ScriptedDialogs::texts() const {
-    std::vector<std::string> result;
-    for (const auto& record : shown) result.push_back(record.text);
-    return result;
-}
-
-std::optional<std::string> MemoryFiles::read_all(const std::string& path) {
-    auto found = files.find(path);
-    if (found == files.end()) return std::nullopt;
-    return found->second;
-}
-
-bool MemoryFiles::replace_with(const std::string& path, std::string_view bytes) {
-    if (writes_fail) return false;
-    files[path] = std::string(bytes);
-    return true;
-}
-
-WindowHandle FakeDesktop::add_window(std::string title, std::string class_name, WindowHandle owner) {
-    WindowHandle handle{next_handle_ += 4};
-    FakeWindow window;
-    window.title = std::move(title);
-    window.class_name = std::move(class_name);
-    window.owner = owner;
-    window.visible = true;
-    window.active_popup = handle;
-    windows_[handle] = window;
-    z_order_.push_back(handle);
-    return handle;
-}
-
-namespace {
 
 host::TwipsRect in_twips(const host::PixelRect& r, double tpp) {
     return {r.left * tpp, r.top * tpp, r.width * tpp, r.height * tpp};
+}
+
+bool holds(const host::PixelRect& m, int x, int y) {
+    return x >= m.left && x < m.left + m.width && y >= m.top && y < m.top + m.height;
 }
 
 double overlap(double a, double a_size, double b, double b_size) {
@@ -92,106 +116,108 @@ double overlap(double a, double a_size, double b, double b_size) {
 
 }  // namespace
 
-host::TwipsRect FakeDesktop::monitor_at_pointer() const {
-    for (const host::PixelRect& m : monitors)
-        if (pointer.x >= m.left && pointer.x < m.left + m.width && pointer.y >= m.top && pointer.y < m.top + m.height)
-            return in_twips(m, tpp);
-    return in_twips(monitors.front(), tpp);
+std::optional<std::string> HeadlessHost::choose_file_to_open(std::string_view in) {
+    log.push_back("open " + std::string(in));
+    return next_choice(chosen_files);
 }
 
-host::TwipsRect FakeDesktop::monitor_of(const host::TwipsRect& area) const {
-    host::TwipsRect best = in_twips(monitors.front(), tpp);
-    double best_share = -1;
-    for (const host::PixelRect& m : monitors) {
-        const host::TwipsRect t = in_twips(m, tpp);
-        const double share = overlap(t.left, t.width, area.left, area.width) * overlap(t.top, t.height, area.top, area.height);
-        if (share > best_share) best = t, best_share = share;
-    }
-    return best;
+std::optional<std::string> HeadlessHost::choose_file_to_save(std::string_view in, std::string_view name) {
+    log.push_back("save " + std::string(in) + " " + std::string(name));
+    return next_choice(chosen_files);
 }
 
-WindowHandle FakeDesktop::add_child(WindowHandle parent, std::string class_name) {
-    const WindowHandle child = add_window("", std::move(class_name));
-    windows_.at(child).parent = parent;
-    return child;
+std::optional<std::string> HeadlessHost::read_all(const std::string& file) {
+    const auto found = files.find(file);
+    return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
 }
 
-void FakeDesktop::remove_window(WindowHandle window) {
+bool HeadlessHost::replace_with(const std::string& file, std::string_view bytes) {
+    if (writes_fail) return false;
+    log.push_back("write " + file.substr(file.rfind('\\') + 1));
+    files[file] = std::string(bytes);
+    return true;
+}
+
+WindowHandle HeadlessHost::add_window(std::string title, std::string class_name, WindowHandle parent) {
+    const WindowHandle handle{next_handle_ += 4};
+    FakeWindow& window = windows_[handle];
+    window.title = std::move(title);
+    window.class_name = std::move(class_name);
+    window.parent = parent;
+    z_order_.push_back(handle);
+    return handle;
+}
+
+void HeadlessHost::remove_window(WindowHandle window) {
     windows_.erase(window);
     z_order_.erase(std::remove(z_order_.begin(), z_order_.end(), window), z_order_.end());
 }
 
-void FakeDesktop::advance(int ms) {
+// A top-level window by its title; a child by its place among its siblings.
+std::string HeadlessHost::name_of(WindowHandle window) const {
+    if (!exists(window)) return "nothing";
+    const FakeWindow& w = windows_.at(window);
+    if (w.parent == host::no_window) return w.title;
+    int place = 0;
+    for (auto h = z_order_.begin(); *h != window; ++h) place += windows_.at(*h).parent == w.parent;
+    return name_of(w.parent) + " field " + std::to_string(place);
+}
+
+void HeadlessHost::advance(int ms) {
     const long long end = now_ms_ + ms;
     for (;;) {
-        FakeFormPeer* next = nullptr;
+        WindowHandle next{};
         int next_timer = 0;
         long long due = end + 1;
-        for (FakeFormPeer* peer : peers_)
-            for (auto& [id, timer] : peer->timers)
-                if (timer.enabled && timer.interval > 0 && timer.due < due) {
-                    next = peer;
-                    next_timer = id;
-                    due = timer.due;
-                }
-        if (next == nullptr) break;
+        for (auto& [handle, form] : forms)
+            for (auto& [id, timer] : form.timers)
+                if (timer.second >= 0 && timer.first > 0 && timer.second < due)
+                    next = handle, next_timer = id, due = timer.second;
+        if (next == host::no_window) break;
         now_ms_ = due;
-        auto& timer = next->timers[next_timer];
-        timer.due = now_ms_ + timer.interval;
-        next->events.on_timer(next_timer);
+        auto& timer = forms.at(next).timers.at(next_timer);
+        timer.second = now_ms_ + timer.first;
+        events_.at(next)->on_timer(next_timer);
     }
     now_ms_ = end;
 }
 
-namespace {
-
-bool same_title(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-}  // namespace
-
-WindowHandle FakeDesktop::find_first_window(std::span<const std::string_view> titles) {
+WindowHandle HeadlessHost::find_first_window(std::span<const std::string_view> titles) {
     for (std::string_view title : titles)
-        for (WindowHandle handle : z_order_) {
-            const FakeWindow& window = windows_.at(handle);
-            if (window.parent == host::no_window && same_title(window.title, title)) return handle;
-        }
+        for (WindowHandle handle : z_order_)
+            if (windows_.at(handle).parent == host::no_window && same_title(windows_.at(handle).title, title))
+                return handle;
     return host::no_window;
 }
 
-std::string FakeDesktop::window_text(WindowHandle window, int max_chars) {
+std::string HeadlessHost::window_text(WindowHandle window, int max_chars) {
     // GetWindowTextA copies at most max_chars - 1 characters and the terminator.
     if (!exists(window) || max_chars <= 0) return {};
     return windows_.at(window).title.substr(0, static_cast<std::size_t>(max_chars - 1));
 }
 
-WindowHandle FakeDesktop::last_active_popup(WindowHandle window) {
-    if (!exists(window) || failing_last_active_popup.count(window) != 0) return host::no_window;
-    return windows_.at(window).active_popup;
+WindowHandle HeadlessHost::last_active_popup(WindowHandle window) {
+    if (!exists(window) || failing_popup_query.count(window) != 0) return host::no_window;
+    const WindowHandle popup = windows_.at(window).popup;
+    return exists(popup) ? popup : window;
 }
 
-bool FakeDesktop::set_window_pos(WindowHandle handle, host::ZBand band, host::PixelRect rect, unsigned flags) {
-    if (!exists(handle) || failing_set_window_pos.count(handle) != 0) return false;
+bool HeadlessHost::set_window_pos(WindowHandle handle, host::ZBand band, host::PixelRect rect, unsigned flags) {
+    if (!exists(handle) || failing_pos.count(handle) != 0) return false;
     FakeWindow& window = windows_.at(handle);
     window.topmost = band == host::ZBand::topmost;
     window.rect = rect;
-    if ((flags & 0x40) != 0) window.visible = true;
+    window.visible = window.visible || (flags & 0x40) != 0;  // SWP_SHOWWINDOW
     return true;
 }
 
-std::optional<host::PixelPoint> FakeDesktop::normal_position(WindowHandle handle) {
-    if (!exists(handle) || failing_placement.count(handle) != 0) return std::nullopt;
-    const FakeWindow& window = windows_.at(handle);
-    return host::PixelPoint{window.rect.left, window.rect.top};
+std::optional<host::PixelPoint> HeadlessHost::normal_position(WindowHandle handle) {
+    if (!exists(handle) || failing_pos.count(handle) != 0) return std::nullopt;
+    return host::PixelPoint{windows_.at(handle).rect.left, windows_.at(handle).rect.top};
 }
 
-bool FakeDesktop::activate(WindowHandle target, host::Minimised minimised) {
-    if (exists(target)) activations.push_back(windows_.at(target).title);
-    if (before_activation) before_activation();
-    if (!exists(target) || refusing_activation.count(target) != 0) return false;
+bool HeadlessHost::activate(WindowHandle target, host::Minimised minimised) {
+    if (!exists(target) || refusing_front.count(target) != 0) return false;
     FakeWindow& window = windows_.at(target);
     if (window.state == host::WindowState::minimized) {
         if (minimised == host::Minimised::leave) return false;
@@ -202,133 +228,77 @@ bool FakeDesktop::activate(WindowHandle target, host::Minimised minimised) {
     return true;
 }
 
-WindowHandle FakeDesktop::top_child(WindowHandle parent) {
+WindowHandle HeadlessHost::top_child(WindowHandle parent) {
     for (WindowHandle handle : z_order_)
         if (windows_.at(handle).parent == parent) return handle;
     return host::no_window;
 }
 
-WindowHandle FakeDesktop::next_sibling(WindowHandle window) {
+WindowHandle HeadlessHost::next_sibling(WindowHandle window) {
     if (!exists(window)) return host::no_window;
-    auto it = std::find(z_order_.begin(), z_order_.end(), window);
     const WindowHandle parent = windows_.at(window).parent;
+    auto it = std::find(z_order_.begin(), z_order_.end(), window);
     it = std::find_if(std::next(it), z_order_.end(), [&](WindowHandle h) { return windows_.at(h).parent == parent; });
     return it == z_order_.end() ? host::no_window : *it;
 }
 
-std::string FakeDesktop::class_name(WindowHandle window, int max_chars) {
+std::string HeadlessHost::class_name(WindowHandle window, int max_chars) {
     if (!exists(window) || max_chars <= 0) return {};
     return windows_.at(window).class_name.substr(0, static_cast<std::size_t>(max_chars - 1));
 }
 
-bool FakeDesktop::focus_control(WindowHandle control) {
-    if (before_activation) before_activation();
+bool HeadlessHost::focus_control(WindowHandle control) {
     if (!exists(control)) return false;
     WindowHandle top = control;
     while (windows_.at(top).parent != host::no_window) top = windows_.at(top).parent;
-    if (refusing_activation.count(top) != 0) return false;
+    if (refusing_front.count(top) != 0) return false;
     foreground = top;
     focus = control;
     return true;
 }
 
-std::unique_ptr<host::FormPeer> FakeDesktop::create_form(const host::FormLayout& layout, host::FormEvents& events) {
-    const bool main = layout.main_window;
-    WindowHandle handle = add_window(std::string(layout.caption), "ThunderForm");
-    windows_.at(handle).visible = false;
-    auto peer = std::make_unique<FakeFormPeer>(*this, handle, events);
-    peer->set_bounds(main ? main_design : keypad_design);
-    return peer;
-}
-
-FakeFormPeer::FakeFormPeer(FakeDesktop& desktop, WindowHandle handle, host::FormEvents& events_)
-    : events(events_), desktop_(desktop), handle_(handle) {
-    desktop_.peers_.insert(this);
-}
-
-FakeFormPeer::~FakeFormPeer() {
-    desktop_.peers_.erase(this);
-    desktop_.remove_window(handle_);
-}
-
-double FakeDesktop::own_tpp(const host::PixelRect& w) const {
-    for (std::size_t i = 0; i < monitor_tpp.size() && i < monitors.size(); ++i) {
-        const host::PixelRect& m = monitors[i];
-        if (w.left >= m.left && w.left < m.left + m.width && w.top >= m.top && w.top < m.top + m.height)
-            return monitor_tpp[i];
-    }
+double HeadlessHost::own_tpp(const host::PixelRect& w) const {
+    for (std::size_t i = 0; i < monitor_tpp.size() && i < monitors.size(); ++i)
+        if (holds(monitors[i], w.left, w.top)) return monitor_tpp[i];
     return tpp;
 }
 
-// Places convert at the system's resolution, sizes at that of the window's monitor.
-host::TwipsRect FakeFormPeer::bounds() const {
-    const host::PixelRect& r = window().rect;
-    const double tpp = desktop_.tpp, own = desktop_.own_tpp(r);
-    return {r.left * tpp, r.top * tpp, r.width * own, r.height * own};
+host::TwipsRect HeadlessHost::monitor_at_pointer() const {
+    for (const host::PixelRect& m : monitors)
+        if (holds(m, pointer.x, pointer.y)) return in_twips(m, tpp);
+    return in_twips(monitors.front(), tpp);
 }
 
-void FakeFormPeer::set_bounds(const host::TwipsRect& b) {
-    const double tpp = desktop_.tpp;
-    host::PixelRect& r = window().rect;
-    r.left = host::twips_to_nearest_pixels(b.left, tpp);
-    r.top = host::twips_to_nearest_pixels(b.top, tpp);
-    const double own = desktop_.own_tpp(r);
-    r.width = host::twips_to_nearest_pixels(b.width, own);
-    r.height = host::twips_to_nearest_pixels(b.height, own);
+host::TwipsRect HeadlessHost::monitor_of(const host::TwipsRect& area) const {
+    host::TwipsRect best = in_twips(monitors.front(), tpp);
+    double best_share = -1;
+    for (const host::PixelRect& m : monitors) {
+        const host::TwipsRect t = in_twips(m, tpp);
+        const double share = overlap(t.left, t.width, area.left, area.width) * overlap(t.top, t.height, area.top, area.height);
+        if (share > best_share) best = t, best_share = share;
+    }
+    return best;
 }
 
-// A change of window state resizes the window, as the real one reports it.
-void FakeFormPeer::set_state(host::WindowState state) {
-    if (window().state == state) return;
-    window().state = state;
-    events.on_resize();
-}
-
-void FakeFormPeer::set_timer(int control, int interval_ms, bool enabled) {
-    TimerState& timer = timers[control];
-    const bool was_running = timer.enabled && timer.interval > 0;
-    timer.interval = interval_ms;
-    timer.enabled = enabled;
-    if (!was_running || timer.interval != interval_ms) timer.due = desktop_.now_ms_ + interval_ms;
+// Made at the design's size, in whole pixels at 15 twips per pixel.
+std::unique_ptr<host::FormPeer> HeadlessHost::create_form(const host::FormLayout& layout, host::FormEvents& events) {
+    const WindowHandle handle = add_window(std::string(layout.caption), "ThunderForm");
+    windows_.at(handle).visible = false;
+    events_[handle] = &events;
+    auto form = std::make_unique<FakeForm>(*this, handle);
+    form->set_bounds(layout.main_window ? host::TwipsRect{0, 0, 1695, 5400} : host::TwipsRect{0, 0, 1425, 3135});
+    return form;
 }
 
 std::string typed(std::string_view key_string) {
     return keys::to_text(keys::parse_key_string(key_string, us_layout()).events());
 }
 
-const keys::KeyboardLayout& FakeKeystrokes::layout() { return us_layout(); }
+const keys::KeyboardLayout& HeadlessHost::layout() { return us_layout(); }
 
-bool FakeKeystrokes::type(std::span<const keys::KeyEvent> events) {
-    sent.push_back({keys::to_text(events), desktop_.foreground, desktop_.focus});
-    return !system_takes_part_only;
-}
-
-HeadlessHost::HeadlessHost() = default;
-
-bool HeadlessHost::start() {
-    return run([this] { program.start(); });
-}
-
-bool HeadlessHost::start_with(const std::vector<std::string>& lines, const char* modeler_title) {
-    if (*modeler_title != '\0') modeler = desktop.add_window(modeler_title);
-    if (!lines.empty()) files.files[settings_path()] = *codec->to_ansi(join_lines(lines));
-    return start();
-}
-
-const FakeFormPeer* HeadlessHost::main_peer() const {
-    return static_cast<const FakeFormPeer*>(program.main.window_if_loaded());
-}
-
-std::string HeadlessHost::main_text(int control) const {
-    const FakeFormPeer* peer = main_peer();
-    if (peer == nullptr || peer->texts.count(control) == 0) return {};
-    return peer->texts.at(control);
-}
-
-std::string HeadlessHost::main_tooltip(int control) const {
-    const FakeFormPeer* peer = main_peer();
-    if (peer == nullptr || peer->tooltips.count(control) == 0) return {};
-    return peer->tooltips.at(control);
+bool HeadlessHost::type(std::span<const keys::KeyEvent> events) {
+    log.push_back("keys " + keys::to_text(events) + " > " + name_of(focus != host::no_window ? focus : foreground));
+    return !keys_cut_short;
 }
 
 }  // namespace tastrel::test

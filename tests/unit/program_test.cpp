@@ -1,0 +1,198 @@
+// The whole program on the headless desktop, as scenarios: a settings file,
+// the user's steps, and what the user sees happen in order (message boxes,
+// keys arriving, files written, windows), compared whole.
+#include <gtest/gtest.h>
+
+#include "keypad/keypad_controls.h"
+#include "shell/main_controls.h"
+#include "support/headless_host.h"
+#include "support/settings_files.h"
+
+namespace tastrel {
+namespace {
+
+using namespace main_ui;
+using test::Lines;
+
+enum Op {
+    start, click, check, pick, type, close, close_pad, press, tick, minimise, restore, query_end, end_session,
+    dialog, dialog_gone, modeler_gone, modeler_min, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys,
+    second_instance, dpi, pointer_at, monitors_150, see, see_pad, look
+};
+struct Step {
+    Op op;
+    int id = 0;
+    std::string text = {};
+};
+struct Scenario {
+    const char* name;
+    Lines file;  // lw_m_data_01.txt at start; none when empty
+    std::vector<Step> steps;
+    const char* answers;  // y, n, c for the Yes/No/Cancel boxes in turn
+    Lines seen;
+    Lines file_after = {};  // the file at the end, when given
+};
+
+const char* const modeler = "LightWave Modeler 5.6";
+
+Lines with(Lines lines, std::initializer_list<std::pair<int, std::string>> changes) {
+    for (const auto& [index, line] : changes) lines[static_cast<std::size_t>(index)] = line;
+    return lines;
+}
+const Lines valid = test::valid_settings_lines();
+const Lines keypad_on = with(valid, {{32, "1"}});
+
+std::string keys(const char* key_string, const std::string& target = modeler) {
+    return "keys " + test::typed(key_string) + " > " + target;
+}
+
+std::string windows(test::HeadlessHost& h) {
+    std::string text;
+    for (host::Form* form : {static_cast<host::Form*>(&h.program.main), static_cast<host::Form*>(&h.program.keypad)}) {
+        text += text.empty() ? "palette " : "; keypad ";
+        host::FormPeer* w = form->window_if_loaded();
+        if (w == nullptr) {
+            text += "closed";
+            continue;
+        }
+        const host::PixelRect r = w->pixel_bounds();
+        text += w->state() == host::WindowState::minimized ? "minimised" : w->visible() ? "shown" : "hidden";
+        text += " " + std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) + "x" +
+                std::to_string(r.height) + (h.at(w->handle()).topmost ? " topmost" : "");
+    }
+    return text + "; front " + h.name_of(h.foreground);
+}
+
+std::string shown(const test::Controls& c, int id) {
+    std::string text = c.texts.count(id) ? c.texts.at(id) : "";
+    if (c.tips.count(id) && !c.tips.at(id).empty()) text += " (" + c.tips.at(id) + ")";
+    if (c.checks.count(id)) text += " [" + std::to_string(c.checks.at(id)) + "]";
+    if (c.picked.count(id)) text += " #" + std::to_string(c.picked.at(id));
+    return text;
+}
+
+void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test::WindowHandle& popup) {
+    host::Form& main = h.program.main;
+    switch (s.op) {
+    case start: return void(h.run([&] { h.program.start(); }));
+    case click: return void(h.run([&] { main.on_click(s.id); }));
+    case check: return void(h.run([&] { main.on_check_clicked(s.id, std::stoi(s.text)); }));
+    case pick: return void(h.run([&] { main.on_list_selected(s.id, std::stoi(s.text)); }));
+    case type: return void(h.run([&] { main.on_text_changed(s.id, s.text); }));
+    case close: return void(h.run([&] { main.on_close_request(); }));
+    case close_pad: return void(h.run([&] { h.program.keypad.on_close_request(); }));
+    case press:
+        for (int key = 0; key < keypad_ui::key_count; ++key)
+            if (h.forms[h.program.keypad.hWnd()].texts[key] == s.text)
+                return void(h.run([&] { h.program.keypad.on_click(key); }));
+        return ADD_FAILURE() << "no key " << s.text;
+    case tick: return void(h.run([&] { h.advance(s.id); }));
+    case minimise: return void(h.run([&] { main.set_window_state(host::WindowState::minimized); }));
+    case restore: return void(h.run([&] { main.on_activate(); }));
+    case query_end: return h.log.push_back(main.on_session_ending() ? "may end" : "refuses the end");
+    case end_session: return void(h.run([&] { main.on_session_end(s.id != 0); }));
+    case dialog:
+        popup = h.add_window("Numeric", "#32770");
+        h.at(lw).popup = popup;
+        for (int i = 0; i < s.id; ++i) h.add_window("", i == 0 && !s.text.empty() ? s.text : "Edit", popup);
+        return;
+    case dialog_gone: return h.remove_window(popup);
+    case modeler_gone: return h.remove_window(lw);
+    case modeler_min: h.at(lw).state = host::WindowState::minimized; return;
+    case choose: return h.chosen_files.push_back(s.text.empty() ? std::nullopt : std::optional(h.path(s.text)));
+    case put_file: return h.put_file(s.text, with(valid, {{2, "cmd_^(x),name_file" + std::to_string(s.id)}}));
+    case fail_writes: h.writes_fail = true; return;
+    case refuse_front: h.refusing_front.insert(lw); return;
+    case fail_pos: h.failing_pos.insert(main.hWnd()); return;
+    case cut_keys: h.keys_cut_short = true; return;
+    case second_instance: h.other_instance = true; return;
+    case dpi: h.tpp = 1440.0 / s.id; return;
+    case pointer_at: h.pointer = {s.id, 100}; return;
+    case monitors_150:
+        h.monitors = {{0, 0, 1024, 768}, {1024, 0, 1536, 1152}};
+        h.monitor_tpp = {15, 10};
+        return;
+    case see: return h.log.push_back(std::to_string(s.id) + ": " + shown(h.forms[main.hWnd()], s.id));
+    case see_pad: return h.log.push_back("pad " + std::to_string(s.id) + ": " + shown(h.forms[h.program.keypad.hWnd()], s.id));
+    case look: return h.log.push_back(windows(h));
+    }
+}
+
+class ProgramTest : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(ProgramTest, ShowsWhatItShould) {
+    const Scenario& scenario = GetParam();
+    test::HeadlessHost h;
+    test::WindowHandle lw = h.add_window(modeler), popup{};
+    if (!scenario.file.empty()) h.put_file("lw_m_data_01.txt", scenario.file);
+    for (const char* a = scenario.answers; *a != '\0'; ++a)
+        h.answers.push_back(*a == 'y' ? host::Answer::yes : *a == 'n' ? host::Answer::no : host::Answer::cancel);
+    for (const Step& step : scenario.steps) {
+        if (h.ended) break;
+        perform(h, step, lw, popup);
+    }
+    if (h.ended) h.log.push_back("ended");
+    std::string actual;  // as the table would hold it
+    for (std::string line : h.log) {
+        for (std::size_t at = line.find('\n'); at != std::string::npos; at = line.find('\n', at))
+            line.replace(at, 1, "\\n");
+        actual += "\n     \"" + line + "\",";
+    }
+    EXPECT_TRUE(h.log == scenario.seen) << actual;
+    if (!scenario.file_after.empty()) {
+        EXPECT_EQ(h.file_lines("lw_m_data_01.txt"), scenario.file_after);
+    }
+    EXPECT_TRUE(h.answers.empty()) << "questions not asked";
+}
+
+// clang-format off
+const Scenario scenarios[] = {
+    {"NoFileGivesTheDefaults", {}, {{start}, {see, 0}, {see, 23}, {see, Cmd_Change}, {look}, {close}}, "n", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "0: REDO (REDOです。)", "23: ESC (ESCです。)", "24: 登録01", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"NoFileSavedOnYes", {}, {{start}, {close}}, "y", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_01.txt", "ended"}},
+    {"SecondInstanceOnlySaysSo", valid, {{second_instance}, {start}}, "", {"警告: 本ｿﾌﾄは複数起動できません。", "ended"}},
+    {"KeypadSwitchOff", valid, {{start}, {look}, {close}}, "", {"palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "ended"}},
+    {"KeypadSwitchOn", keypad_on, {{start}, {look}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing"}},
+    {"NoModelerKeypadOff", valid, {{modeler_gone}, {start}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
+    {"NoModelerKeypadOn", keypad_on, {{modeler_gone}, {start}, {look}, {close_pad}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
+    {"DamagedFile", with(valid, {{0, "lw_modeler_setting_02"}}), {{start}, {see, 0}, {close}}, "n", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀの先頭行に不正が見つかりましたのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "0: REDO (REDOです。)", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"SaveQuestion", valid, {{start}, {click, Mnu_init}, {close}, {look}, {close}}, "cn", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"SessionEnd", valid, {{start}, {click, Mnu_init}, {query_end}, {query_end}, {end_session, 0}, {look}, {query_end}, {end_session, 1}}, "cny", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "refuses the end", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "may end", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_01.txt", "may end", "ended"}},
+    {"About", valid, {{start}, {click, Mnu_About}}, "", {"Tastrel ﾊﾞｰｼﾞｮﾝ 1.1.0\nLightWave Modeler 5.0 / 5.5 / 5.6 用ﾎﾞﾀﾝﾊﾟﾚｯﾄとﾃﾝｷｰ"}},
+    {"ClicksTypeKeys", valid, {{start}, {click, 0}, {click, 23}, {check, Chk_Beep, "1"}, {click, 5}, {look}}, "", {keys("^(a)"), keys("^(x)"), keys("^(f)"), "beep", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"RefusedFront", valid, {{start}, {refuse_front}, {click, 0}}, "", {}},
+    {"ModelerGoneAtClick", valid, {{start}, {modeler_gone}, {click, 0}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
+    {"ModelerGoneCancelKeeps", valid, {{start}, {click, Mnu_init}, {modeler_gone}, {click, 0}, {look}}, "c", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
+    {"MinimisedModeler", keypad_on, {{modeler_min}, {start}, {click, Mnu_Tenkey_Off}, {look}, {click, 0}, {look}}, "", {"palette shown 352,100 113x360; keypad closed; front nothing", keys("^(a)"), "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"BadKeyString", with(valid, {{2, "cmd_^((,name_x"}}), {{start}, {click, 0}}, "", {"ﾎﾞﾀﾝ1「x」のｷｰ設定「^((」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。"}},
+    {"CutShort", valid, {{start}, {cut_keys}, {click, 0}}, "", {keys("^(a)"), "ｷｰの送信がｼｽﾃﾑに止められました。LightWave3Dﾓﾃﾞﾗｰが管理者として実行されていないか確認してください。"}},
+    {"PopupWatch", with(valid, {{30, "1"}}), {{start}, {see, Check2}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {look}, {minimise}, {dialog, 1}, {tick, 100}, {look}}, "", {"29:  [1]", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette minimised 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"WatchSwitch", valid, {{start}, {check, Check2, "1"}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {check, Check2, "0"}, {dialog, 1}, {tick, 50}, {look}, {close}}, "", {"palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "ended"}},
+    {"WatchModelerGone", with(valid, {{30, "1"}}), {{start}, {click, Mnu_init}, {modeler_gone}, {tick, 50}, {look}, {tick, 200}}, "c", {"LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
+    {"EditMode", keypad_on, {{start}, {click, Mnu_Set_Change}, {look}, {see, Text1}, {see, Cmd_Change}, {click, Command4}, {look}}, "", {"palette shown 326,204 373x360; keypad closed; front LightWave Modeler 5.6", "40: Default", "24: 登録01", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6"}},
+    {"PreviewChecks", valid, {{start}, {click, Mnu_Set_Change}, {click, 3}, {pick, List1, "0"}, {click, 3}, {pick, List2, "5"}, {type, Text1, ""}, {click, 3}, {type, Text1, "a,b"}, {click, 3}, {type, Text1, "1234567890123456"}, {click, 3}, {type, Text1, "한글"}, {click, 3}, {type, Text1, "Default"}, {click, 3}, {type, Text1, "ﾃﾝｷｰ表示文字ﾃﾝｷｰ表示文"}, {click, 3}, {see, 3}}, "", {"同時押しｷｰを選択して下さい。", "入力ｷｰを選択して下さい。", "表示文字を入力して下さい。", "ﾎﾞﾀﾝ表示名にｶﾝﾏ(,)は使用できません。別の文字を使用してください。", "入力文字数は半角で15文字以内にして下さい。", "ﾎﾞﾀﾝ表示名にこのｼｽﾃﾑで保存できない文字が含まれています。別の文字を使用してください。", "表示文字を入力して下さい。", keys("&"), "3: ﾃﾝｷｰ表示文字ﾃﾝｷｰ表示文 (ﾃﾝｷｰ表示文字ﾃﾝｷｰ表示文です。)"}},
+    {"ApplyAndSave", valid, {{start}, {click, Mnu_Set_Change}, {click, Command2}, {pick, List1, "2"}, {pick, List2, "11"}, {see, Text1}, {type, Text1, "&"}, {click, 7}, {click, Command2}, {see, 7}, {see, Text1}, {see, List1}, {click, Mnu_Set_Save}, {close}}, "", {"未選択項目があります。", "40: A+ｶﾝﾏ", keys("%(,)"), "7: && (&です。)", "40: Default", "38:  #-1", "write lw_m_data_01.txt", "ended"}, with(valid, {{9, "cmd_%(!),name_&"}})},
+    {"Suggestions", valid, {{start}, {click, Mnu_Set_Change}, {pick, List2, "89"}, {see, Text1}, {pick, List1, "1"}, {see, Text1}, {pick, List3, "3"}, {see, Text1}}, "", {"40: z", "40: C+z", "40: Add Points"}},
+    {"CancelAndLeave", valid, {{start}, {click, Mnu_Set_Change}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 0}, {click, Command3}, {see, 0}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 1}, {click, Command4}, {see, 1}, {look}}, "", {keys("^(z)"), "0: B0 (B0です。)", keys("^(z)"), "1: B1 (B1です。)", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"EditModeWithoutModeler", valid, {{start}, {click, Mnu_Set_Change}, {modeler_gone}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 0}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
+    {"FollowTimer", keypad_on, {{start}, {dialog, 3}, {tick, 50}, {press, 0, "1"}, {press, 0, "TAB"}, {press, 0, "2"}, {press, 0, "TAB"}, {press, 0, "TAB"}, {press, 0, "3"}, {dialog_gone}, {dialog, 2, "Static"}, {tick, 50}, {press, 0, "km"}, {dialog_gone}, {tick, 50}, {press, 0, "5"}}, "", {keys("1", "Numeric field 0"), keys("{TAB}", "Numeric field 0"), keys("2", "Numeric field 1"), keys("{TAB}", "Numeric field 1"), keys("{TAB}", "Numeric field 2"), keys("km", "Numeric field 1")}},
+    {"KeypadMenus", valid, {{start}, {click, Mnu_Tenkey}, {look}, {click, Mnu_Set_Change}, {click, Mnu_Tenkey}, {click, Command4}, {click, Mnu_Tenkey_Off}, {look}, {check, Chk_Tenkey, "1"}, {click, Mnu_Set_Save}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6", "ﾃﾝｷｰの変更はできません。また、設定中にﾃﾝｷｰは使用できません。", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "write lw_m_data_01.txt"}, keypad_on},
+    {"Registrations", valid, {{put_file, 2, "lw_m_data_02.txt"}, {start}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}, {click, Cmd_Change}, {see, Cmd_Change}, {click, Mnu_init}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}}, "y", {"0: file2 (file2です。)", "24: 登録02", "ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "24: 登録03", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_03.txt", "0: B0 (B0です。)", "24: 登録01"}},
+    {"SaveAsAndRead", valid, {{start}, {click, Mnu_init}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {put_file, 3, "other.txt"}, {choose, 0, "other.txt"}, {click, Mnu_Set_Read}, {see, 0}, {choose}, {click, Mnu_Set_Read}, {close}}, "n", {"save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "open C:\\Tools\\Tastrel", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "0: file3 (file3です。)", "open C:\\Tools\\Tastrel", "ended"}},
+    {"FailedSave", valid, {{start}, {click, Mnu_init}, {fail_writes}, {click, Mnu_Set_Save}, {close}, {look}}, "y", {"設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6"}},
+    {"AlwaysInFront", valid, {{start}, {check, Check1, "1"}, {look}, {check, Check1, "0"}, {look}, {fail_pos}, {check, Check1, "1"}, {close}}, "n", {"palette shown 352,100 113x360 topmost; keypad shown 200,80 95x209 topmost; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6", "予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾒｲﾝﾌｫｰﾑ)", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"WindowPlaces", keypad_on, {{monitors_150}, {start}, {pointer_at, 1500}, {click, Mnu_Frm_Pos}, {click, Mnu_Tenkey_left}, {look}, {close}}, "n", {"palette shown 1736,396 170x540; keypad shown 1641,472 142x314; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"Scale120", valid, {{dpi, 120}, {start}, {click, Mnu_Tenkey}, {look}, {close}}, "", {"palette shown 440,125 141x450; keypad shown 250,100 119x261; front LightWave Modeler 5.6", "ended"}, valid},
+    {"Scale144", valid, {{dpi, 144}, {start}, {click, Mnu_Tenkey}, {close}}, "", {"ended"}, valid},
+    {"Scale168", valid, {{dpi, 168}, {start}, {click, Mnu_Tenkey}, {close}}, "", {"ended"}, valid},
+    {"Scale192", valid, {{dpi, 192}, {start}, {click, Mnu_Tenkey}, {look}, {close}}, "", {"palette shown 704,200 226x720; keypad shown 400,160 190x418; front LightWave Modeler 5.6", "ended"}, valid},
+    {"Scale240", valid, {{dpi, 240}, {start}, {click, Mnu_Tenkey}, {close}}, "", {"ended"}, valid},
+};
+// clang-format on
+
+void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ProgramTest, ::testing::ValuesIn(scenarios),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tastrel
