@@ -107,7 +107,7 @@ private:
     void replace_settings(const std::string& path, const std::string& data_file, const std::string& bytes);
     void refuse_settings_file(const std::string& path);
     bool may_close();
-    void apply_loaded_settings();
+    void apply_loaded_settings(bool keypad_open);
     PlacementContext placement();
     void quit_without_modeler(std::string_view message);
     void keep_running_without_modeler();

@@ -171,8 +171,9 @@ void MainForm::Cmd_Change_Click() {
     if (state_.Edit_Mode == 1) leave_edit_mode();
     services_.dialogs.message_box(messages::settings_missing);
     state_.Data_File = next;
+    const bool keypad_open = keypad_.loaded();  // the built-in layout measures the keypad, loading it
     Set_Default();
-    apply_loaded_settings();
+    apply_loaded_settings(keypad_open);
     state_.Set_Changed = 1;
 }
 
@@ -214,7 +215,7 @@ void MainForm::replace_settings(const std::string& path, const std::string& data
     if (state_.Edit_Mode == 1) leave_edit_mode();
     take_stored_lines(loaded, state_);
     state_.Data_File = data_file;
-    apply_loaded_settings();
+    apply_loaded_settings(keypad_.loaded());
 }
 
 void MainForm::refuse_settings_file(const std::string& path) {
@@ -229,8 +230,7 @@ bool MainForm::may_close() {
 }
 
 // The windows take the new settings; the keypad stays open or closed as it was.
-void MainForm::apply_loaded_settings() {
-    const bool keypad_open = keypad_.loaded();
+void MainForm::apply_loaded_settings(bool keypad_open) {
     state_.Set_Changed = 0;
     Apply_Setting_Data();
     Set_Button_Caption();
