@@ -88,14 +88,6 @@ host::Answer HeadlessHost::message_box(std::string_view text, std::string_view t
 
 namespace {
 
-std::optional<std::string> next_choice(std::deque<std::optional<std::string>>& chosen) {
-    if (chosen.empty()) ADD_FAILURE() << "no file scripted for a file dialog";
-    if (chosen.empty()) return std::nullopt;
-    std::optional<std::string> choice = chosen.front();
-    chosen.pop_front();
-    return choice;
-}
-
 bool same_title(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
@@ -110,30 +102,24 @@ bool holds(const host::PixelRect& m, int x, int y) {
     return x >= m.left && x < m.left + m.width && y >= m.top && y < m.top + m.height;
 }
 
-double overlap(double a, double a_size, double b, double b_size) {
-    return std::max(0.0, std::min(a + a_size, b + b_size) - std::max(a, b));
-}
-
 }  // namespace
 
-std::optional<std::string> HeadlessHost::choose_file_to_open(std::string_view in) {
-    log.push_back("open " + std::string(in));
-    return next_choice(chosen_files);
-}
-
-std::optional<std::string> HeadlessHost::choose_file_to_save(std::string_view in, std::string_view name) {
-    log.push_back("save " + std::string(in) + " " + std::string(name));
-    return next_choice(chosen_files);
+std::optional<std::string> HeadlessHost::choose_file(std::string dialog) {
+    log.push_back(dialog);
+    if (chosen_files.empty()) ADD_FAILURE() << "no file scripted for: " << dialog;
+    if (chosen_files.empty()) return std::nullopt;
+    std::optional<std::string> choice = chosen_files.front();
+    chosen_files.pop_front();
+    return choice;
 }
 
 std::optional<std::string> HeadlessHost::read_all(const std::string& file) {
-    const auto found = files.find(file);
-    return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
+    return files.count(file) != 0 ? std::optional(files.at(file)) : std::nullopt;
 }
 
 bool HeadlessHost::replace_with(const std::string& file, std::string_view bytes) {
     if (writes_fail) return false;
-    log.push_back("write " + file.substr(file.rfind('\\') + 1));
+    log.push_back("write " + (file.rfind(folder + "\\", 0) == 0 ? file.substr(folder.size() + 1) : file));
     files[file] = std::string(bytes);
     return true;
 }
@@ -264,20 +250,14 @@ double HeadlessHost::own_tpp(const host::PixelRect& w) const {
 }
 
 host::TwipsRect HeadlessHost::monitor_at_pointer() const {
-    for (const host::PixelRect& m : monitors)
-        if (holds(m, pointer.x, pointer.y)) return in_twips(m, tpp);
-    return in_twips(monitors.front(), tpp);
+    return monitor_of({pointer.x * tpp, pointer.y * tpp, 0, 0});
 }
 
 host::TwipsRect HeadlessHost::monitor_of(const host::TwipsRect& area) const {
-    host::TwipsRect best = in_twips(monitors.front(), tpp);
-    double best_share = -1;
-    for (const host::PixelRect& m : monitors) {
-        const host::TwipsRect t = in_twips(m, tpp);
-        const double share = overlap(t.left, t.width, area.left, area.width) * overlap(t.top, t.height, area.top, area.height);
-        if (share > best_share) best = t, best_share = share;
-    }
-    return best;
+    const int x = static_cast<int>((area.left + area.width / 2) / tpp), y = static_cast<int>((area.top + area.height / 2) / tpp);
+    for (const host::PixelRect& m : monitors)
+        if (holds(m, x, y)) return in_twips(m, tpp);
+    return in_twips(monitors.front(), tpp);
 }
 
 // Made at the design's size, in whole pixels at 15 twips per pixel.
@@ -285,6 +265,7 @@ std::unique_ptr<host::FormPeer> HeadlessHost::create_form(const host::FormLayout
     const WindowHandle handle = add_window(std::string(layout.caption), "ThunderForm");
     windows_.at(handle).visible = false;
     events_[handle] = &events;
+    forms[handle].layout = &layout;
     auto form = std::make_unique<FakeForm>(*this, handle);
     form->set_bounds(layout.main_window ? host::TwipsRect{0, 0, 1695, 5400} : host::TwipsRect{0, 0, 1425, 3135});
     return form;

@@ -36,6 +36,7 @@ struct FakeWindow {
 
 // A form's controls as its window shows them.
 struct Controls {
+    const host::FormLayout* layout = nullptr;
     std::map<int, std::string> texts, tips;
     std::map<int, int> checks, picked;
     std::map<int, Lines> lists;
@@ -52,7 +53,7 @@ public:
     std::deque<std::optional<std::string>> chosen_files;  // nothing: the dialog cancelled
     std::map<std::string, std::string> files;
     bool writes_fail = false, other_instance = false, keys_cut_short = false;
-    std::set<WindowHandle> refusing_front, failing_pos, failing_popup_query;
+    std::set<WindowHandle> refusing_front, failing_pos, failing_popup_query;  // by Modeler or the palette
     int screen_w = 1024, screen_h = 768;
     double tpp = 15;
     std::vector<host::PixelRect> monitors{{0, 0, 1024, 768}};
@@ -85,8 +86,10 @@ public:
     std::map<WindowHandle, Controls> forms;
 
     host::Answer message_box(std::string_view text, std::string_view title, host::Buttons buttons) override;
-    std::optional<std::string> choose_file_to_open(std::string_view folder) override;
-    std::optional<std::string> choose_file_to_save(std::string_view folder, std::string_view name) override;
+    std::optional<std::string> choose_file_to_open(std::string_view in) override { return choose_file("open " + std::string(in)); }
+    std::optional<std::string> choose_file_to_save(std::string_view in, std::string_view name) override {
+        return choose_file("save " + std::string(in) + " " + std::string(name));
+    }
     std::optional<std::string> read_all(const std::string& path) override;
     bool replace_with(const std::string& path, std::string_view bytes) override;
     std::string program_folder() const override { return folder; }
@@ -117,6 +120,7 @@ public:
 private:
     friend class FakeForm;
     double own_tpp(const host::PixelRect& window) const;
+    std::optional<std::string> choose_file(std::string dialog);
     std::map<WindowHandle, FakeWindow> windows_;
     std::vector<WindowHandle> z_order_;  // creation order stands in for Z order
     std::map<WindowHandle, host::FormEvents*> events_;

@@ -16,7 +16,7 @@ using test::Lines;
 
 enum Op {
     start, click, check, pick, type, close, close_pad, press, tick, minimise, restore, query_end, end_session,
-    dialog, dialog_gone, modeler_gone, modeler_min, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys,
+    dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys,
     second_instance, dpi, pointer_at, monitors_150, see, see_pad, look
 };
 struct Step {
@@ -65,6 +65,8 @@ std::string windows(test::HeadlessHost& h) {
 
 std::string shown(const test::Controls& c, int id) {
     std::string text = c.texts.count(id) ? c.texts.at(id) : "";
+    for (const host::ControlLayout& place : c.layout->controls)
+        if (place.id == id && !place.enabled) text += " (disabled)";
     if (c.tips.count(id) && !c.tips.at(id).empty()) text += " (" + c.tips.at(id) + ")";
     if (c.checks.count(id)) text += " [" + std::to_string(c.checks.at(id)) + "]";
     if (c.picked.count(id)) text += " #" + std::to_string(c.picked.at(id));
@@ -98,6 +100,15 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
         return;
     case dialog_gone: return h.remove_window(popup);
     case modeler_gone: return h.remove_window(lw);
+    case modeler_back: lw = h.add_window(modeler); return;
+    case fail_popup: h.failing_popup_query.insert(lw); return;
+    case move: h.at(main.hWnd()).rect.left = s.id; return;
+    case menu: {
+        std::string bar = "menu";
+        for (const host::MenuLayout& item : h.forms[main.hWnd()].layout->menu)
+            bar += (item.opens_submenu ? " | " : " ") + std::string(item.caption) + (item.opens_submenu ? ":" : "");
+        return h.log.push_back(bar);
+    }
     case modeler_min: h.at(lw).state = host::WindowState::minimized; return;
     case choose: return h.chosen_files.push_back(s.text.empty() ? std::nullopt : std::optional(h.path(s.text)));
     case put_file: return h.put_file(s.text, with(valid, {{2, "cmd_^(x),name_file" + std::to_string(s.id)}}));
@@ -133,10 +144,10 @@ TEST_P(ProgramTest, ShowsWhatItShould) {
     }
     if (h.ended) h.log.push_back("ended");
     std::string actual;  // as the table would hold it
-    for (std::string line : h.log) {
-        for (std::size_t at = line.find('\n'); at != std::string::npos; at = line.find('\n', at))
-            line.replace(at, 1, "\\n");
-        actual += "\n     \"" + line + "\",";
+    for (const std::string& line : h.log) {
+        actual += "\n     \"";
+        for (char c : line) actual += c == '\n' ? "\\n" : c == '\\' ? "\\\\" : std::string(1, c);
+        actual += "\",";
     }
     EXPECT_TRUE(h.log == scenario.seen) << actual;
     if (!scenario.file_after.empty()) {
@@ -147,7 +158,7 @@ TEST_P(ProgramTest, ShowsWhatItShould) {
 
 // clang-format off
 const Scenario scenarios[] = {
-    {"NoFileGivesTheDefaults", {}, {{start}, {see, 0}, {see, 23}, {see, Cmd_Change}, {look}, {close}}, "n", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "0: REDO (REDOです。)", "23: ESC (ESCです。)", "24: 登録01", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"NoFileGivesTheDefaults", {}, {{start}, {see, 0}, {see, 23}, {see, Cmd_Change}, {see, Command5}, {menu}, {look}, {close}}, "n", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "0: REDO (REDOです。)", "23: ESC (ESCです。)", "24: 登録01", "45: LW設定読込 (disabled) (LightWave3Dﾓﾃﾞﾗｰのｷｰ設定を呼び出します。)", "menu | files: ﾊﾞｰｼﾞｮﾝ 設定の初期化 ﾃﾝｷｰ呼び出し ﾃﾝｷｰを隠す ﾌｫｰﾑ位置変更 ﾃﾝｷｰ位置変更 終了 | 設定: 設定の変更 設定の上書き保存 設定の別名保存 設定の読み込み", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"NoFileSavedOnYes", {}, {{start}, {close}}, "y", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_01.txt", "ended"}},
     {"SecondInstanceOnlySaysSo", valid, {{second_instance}, {start}}, "", {"警告: 本ｿﾌﾄは複数起動できません。", "ended"}},
     {"KeypadSwitchOff", valid, {{start}, {look}, {close}}, "", {"palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "ended"}},
@@ -155,7 +166,7 @@ const Scenario scenarios[] = {
     {"NoModelerKeypadOff", valid, {{modeler_gone}, {start}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"NoModelerKeypadOn", keypad_on, {{modeler_gone}, {start}, {look}, {close_pad}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"DamagedFile", with(valid, {{0, "lw_modeler_setting_02"}}), {{start}, {see, 0}, {close}}, "n", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀの先頭行に不正が見つかりましたのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "0: REDO (REDOです。)", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
-    {"SaveQuestion", valid, {{start}, {click, Mnu_init}, {close}, {look}, {close}}, "cn", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"SaveQuestion", valid, {{start}, {click, Mnu_init}, {see, 0}, {close}, {look}, {close}}, "cn", {"0: REDO (REDOです。)", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"SessionEnd", valid, {{start}, {click, Mnu_init}, {query_end}, {query_end}, {end_session, 0}, {look}, {query_end}, {end_session, 1}}, "cny", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "refuses the end", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "may end", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_01.txt", "may end", "ended"}},
     {"About", valid, {{start}, {click, Mnu_About}}, "", {"Tastrel ﾊﾞｰｼﾞｮﾝ 1.1.0\nLightWave Modeler 5.0 / 5.5 / 5.6 用ﾎﾞﾀﾝﾊﾟﾚｯﾄとﾃﾝｷｰ"}},
     {"ClicksTypeKeys", valid, {{start}, {click, 0}, {click, 23}, {check, Chk_Beep, "1"}, {click, 5}, {look}}, "", {keys("^(a)"), keys("^(x)"), keys("^(f)"), "beep", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
@@ -163,27 +174,31 @@ const Scenario scenarios[] = {
     {"ModelerGoneAtClick", valid, {{start}, {modeler_gone}, {click, 0}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"ModelerGoneCancelKeeps", valid, {{start}, {click, Mnu_init}, {modeler_gone}, {click, 0}, {look}}, "c", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
     {"MinimisedModeler", keypad_on, {{modeler_min}, {start}, {click, Mnu_Tenkey_Off}, {look}, {click, 0}, {look}}, "", {"palette shown 352,100 113x360; keypad closed; front nothing", keys("^(a)"), "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
-    {"BadKeyString", with(valid, {{2, "cmd_^((,name_x"}}), {{start}, {click, 0}}, "", {"ﾎﾞﾀﾝ1「x」のｷｰ設定「^((」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。"}},
+    {"BadKeyString", with(valid, {{2, "cmd_^((,name_x"}}), {{start}, {check, Chk_Beep, "1"}, {click, 0}}, "", {"ﾎﾞﾀﾝ1「x」のｷｰ設定「^((」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。"}},
     {"CutShort", valid, {{start}, {cut_keys}, {click, 0}}, "", {keys("^(a)"), "ｷｰの送信がｼｽﾃﾑに止められました。LightWave3Dﾓﾃﾞﾗｰが管理者として実行されていないか確認してください。"}},
     {"PopupWatch", with(valid, {{30, "1"}}), {{start}, {see, Check2}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {look}, {minimise}, {dialog, 1}, {tick, 100}, {look}}, "", {"29:  [1]", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette minimised 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"WatchSwitch", valid, {{start}, {check, Check2, "1"}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {check, Check2, "0"}, {dialog, 1}, {tick, 50}, {look}, {close}}, "", {"palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "ended"}},
     {"WatchModelerGone", with(valid, {{30, "1"}}), {{start}, {click, Mnu_init}, {modeler_gone}, {tick, 50}, {look}, {tick, 200}}, "c", {"LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
     {"EditMode", keypad_on, {{start}, {click, Mnu_Set_Change}, {look}, {see, Text1}, {see, Cmd_Change}, {click, Command4}, {look}}, "", {"palette shown 326,204 373x360; keypad closed; front LightWave Modeler 5.6", "40: Default", "24: 登録01", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6"}},
     {"PreviewChecks", valid, {{start}, {click, Mnu_Set_Change}, {click, 3}, {pick, List1, "0"}, {click, 3}, {pick, List2, "5"}, {type, Text1, ""}, {click, 3}, {type, Text1, "a,b"}, {click, 3}, {type, Text1, "1234567890123456"}, {click, 3}, {type, Text1, "한글"}, {click, 3}, {type, Text1, "Default"}, {click, 3}, {type, Text1, "ﾃﾝｷｰ表示文字ﾃﾝｷｰ表示文"}, {click, 3}, {see, 3}}, "", {"同時押しｷｰを選択して下さい。", "入力ｷｰを選択して下さい。", "表示文字を入力して下さい。", "ﾎﾞﾀﾝ表示名にｶﾝﾏ(,)は使用できません。別の文字を使用してください。", "入力文字数は半角で15文字以内にして下さい。", "ﾎﾞﾀﾝ表示名にこのｼｽﾃﾑで保存できない文字が含まれています。別の文字を使用してください。", "表示文字を入力して下さい。", keys("&"), "3: ﾃﾝｷｰ表示文字ﾃﾝｷｰ表示文 (ﾃﾝｷｰ表示文字ﾃﾝｷｰ表示文です。)"}},
-    {"ApplyAndSave", valid, {{start}, {click, Mnu_Set_Change}, {click, Command2}, {pick, List1, "2"}, {pick, List2, "11"}, {see, Text1}, {type, Text1, "&"}, {click, 7}, {click, Command2}, {see, 7}, {see, Text1}, {see, List1}, {click, Mnu_Set_Save}, {close}}, "", {"未選択項目があります。", "40: A+ｶﾝﾏ", keys("%(,)"), "7: && (&です。)", "40: Default", "38:  #-1", "write lw_m_data_01.txt", "ended"}, with(valid, {{9, "cmd_%(!),name_&"}})},
+    {"ApplyAndSave", valid, {{start}, {click, Mnu_Set_Change}, {click, Command2}, {pick, List1, "2"}, {pick, List2, "11"}, {see, Text1}, {type, Text1, "&"}, {click, 7}, {click, Command2}, {see, 7}, {see, Text1}, {see, List1}, {see, List2}, {click, Mnu_Set_Save}, {close}}, "", {"未選択項目があります。", "40: A+ｶﾝﾏ", keys("%(,)"), "7: && (&です。)", "40: Default", "38:  #-1", "39:  #-1", "write lw_m_data_01.txt", "ended"}, with(valid, {{9, "cmd_%(!),name_&"}})},
     {"Suggestions", valid, {{start}, {click, Mnu_Set_Change}, {pick, List2, "89"}, {see, Text1}, {pick, List1, "1"}, {see, Text1}, {pick, List3, "3"}, {see, Text1}}, "", {"40: z", "40: C+z", "40: Add Points"}},
     {"CancelAndLeave", valid, {{start}, {click, Mnu_Set_Change}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 0}, {click, Command3}, {see, 0}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 1}, {click, Command4}, {see, 1}, {look}}, "", {keys("^(z)"), "0: B0 (B0です。)", keys("^(z)"), "1: B1 (B1です。)", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"EditModeWithoutModeler", valid, {{start}, {click, Mnu_Set_Change}, {modeler_gone}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 0}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"FollowTimer", keypad_on, {{start}, {dialog, 3}, {tick, 50}, {press, 0, "1"}, {press, 0, "TAB"}, {press, 0, "2"}, {press, 0, "TAB"}, {press, 0, "TAB"}, {press, 0, "3"}, {dialog_gone}, {dialog, 2, "Static"}, {tick, 50}, {press, 0, "km"}, {dialog_gone}, {tick, 50}, {press, 0, "5"}}, "", {keys("1", "Numeric field 0"), keys("{TAB}", "Numeric field 0"), keys("2", "Numeric field 1"), keys("{TAB}", "Numeric field 1"), keys("{TAB}", "Numeric field 2"), keys("km", "Numeric field 1")}},
     {"KeypadMenus", valid, {{start}, {click, Mnu_Tenkey}, {look}, {click, Mnu_Set_Change}, {click, Mnu_Tenkey}, {click, Command4}, {click, Mnu_Tenkey_Off}, {look}, {check, Chk_Tenkey, "1"}, {click, Mnu_Set_Save}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6", "ﾃﾝｷｰの変更はできません。また、設定中にﾃﾝｷｰは使用できません。", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "write lw_m_data_01.txt"}, keypad_on},
-    {"Registrations", valid, {{put_file, 2, "lw_m_data_02.txt"}, {start}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}, {click, Cmd_Change}, {see, Cmd_Change}, {click, Mnu_init}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}}, "y", {"0: file2 (file2です。)", "24: 登録02", "ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "24: 登録03", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_03.txt", "0: B0 (B0です。)", "24: 登録01"}},
+    {"Registrations", valid, {{put_file, 2, "lw_m_data_02.txt"}, {start}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}, {click, Mnu_init}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}}, "y", {"0: file2 (file2です。)", "24: 登録02", "ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "0: REDO (REDOです。)", "24: 登録03", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_03.txt", "0: B0 (B0です。)", "24: 登録01"}},
+    {"WatchAfterTheEditor", valid, {{start}, {click, Mnu_Set_Change}, {click, Command4}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {dialog, 1}, {tick, 100}, {look}}, "", {"palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"PopupQueryFails", with(valid, {{30, "1"}}), {{start}, {dialog, 1}, {tick, 50}, {fail_popup}, {tick, 50}, {look}, {tick, 200}}, "", {"予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"KeptWithoutModelerWatchResumes", with(valid, {{30, "1"}}), {{start}, {click, Mnu_init}, {dialog, 1}, {tick, 50}, {modeler_gone}, {tick, 50}, {look}, {tick, 200}, {modeler_back}, {dialog, 1}, {tick, 50}, {look}}, "c", {"LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing", "palette hidden 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
+    {"MovedThenEditedThenClosed", valid, {{start}, {move, 300}, {click, Mnu_Set_Change}, {close}}, "n", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"SwitchKeepsTheKeypad", keypad_on, {{put_file, 2, "lw_m_data_02.txt"}, {start}, {click, Cmd_Change}, {look}, {click, Mnu_Tenkey_Off}, {click, Cmd_Change}, {look}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing", "ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "palette shown 455,204 113x360 topmost; keypad closed; front LightWave Modeler 5.6"}},
     {"SwitchLeavesEditModeFirst", valid, {{put_file, 2, "lw_m_data_02.txt"}, {start}, {click, Mnu_Set_Change}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 0}, {click, Cmd_Change}, {look}, {see, 0}, {see, Cmd_Change}}, "", {keys("^(z)"), "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "0: file2 (file2です。)", "24: 登録02"}},
     {"OwnFileThenSwitch", valid, {{put_file, 3, "mine.txt"}, {start}, {choose, 0, "mine.txt"}, {click, Mnu_Set_Read}, {see, 0}, {see, Cmd_Change}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}}, "", {"open C:\\Tools\\Tastrel", "0: file3 (file3です。)", "24: ﾕｰｻﾞｰ", "0: B0 (B0です。)", "24: 登録01"}},
     {"CopyOverTheFileInUse", valid, {{start}, {click, Mnu_init}, {choose, 0, "lw_m_data_01.txt"}, {click, Mnu_Set_Backup}, {close}}, "", {"save C:\\Tools\\Tastrel lw_m_data_01.txt", "write lw_m_data_01.txt", "ended"}},
-    {"SaveAsAndRead", valid, {{start}, {click, Mnu_init}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {put_file, 3, "other.txt"}, {choose, 0, "other.txt"}, {click, Mnu_Set_Read}, {see, 0}, {choose}, {click, Mnu_Set_Read}, {close}}, "n", {"save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "open C:\\Tools\\Tastrel", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "0: file3 (file3です。)", "open C:\\Tools\\Tastrel", "ended"}},
+    {"SaveAsAndRead", valid, {{start}, {click, Mnu_init}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {put_file, 3, "other.txt"}, {choose, 0, "other.txt"}, {click, Mnu_Set_Read}, {see, 0}, {choose}, {click, Mnu_Set_Read}, {choose, 0, "missing.txt"}, {click, Mnu_Set_Read}, {close}}, "n", {"save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "open C:\\Tools\\Tastrel", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "0: file3 (file3です。)", "open C:\\Tools\\Tastrel", "open C:\\Tools\\Tastrel", "設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。設定は変更されていません。\nC:\\Tools\\Tastrel\\missing.txt", "ended"}},
     {"FailedSave", valid, {{start}, {click, Mnu_init}, {fail_writes}, {click, Mnu_Set_Save}, {close}, {look}}, "y", {"設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6"}},
-    {"AlwaysInFront", valid, {{start}, {check, Check1, "1"}, {look}, {check, Check1, "0"}, {look}, {fail_pos}, {check, Check1, "1"}, {close}}, "n", {"palette shown 352,100 113x360 topmost; keypad shown 200,80 95x209 topmost; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6", "予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾒｲﾝﾌｫｰﾑ)", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"AlwaysInFront", valid, {{start}, {check, Check1, "1"}, {look}, {check, Check1, "0"}, {look}, {click, Mnu_Set_Save}, {fail_pos}, {check, Check1, "1"}, {close}}, "", {"palette shown 352,100 113x360 topmost; keypad shown 200,80 95x209 topmost; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6", "write lw_m_data_01.txt", "予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾒｲﾝﾌｫｰﾑ)", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "ended"}, valid},
     {"WindowPlaces", keypad_on, {{monitors_150}, {start}, {pointer_at, 1500}, {click, Mnu_Frm_Pos}, {click, Mnu_Tenkey_left}, {look}, {close}}, "n", {"palette shown 1736,396 170x540; keypad shown 1641,472 142x314; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"Scale120", valid, {{dpi, 120}, {start}, {click, Mnu_Tenkey}, {look}, {close}}, "", {"palette shown 440,125 141x450; keypad shown 250,100 119x261; front LightWave Modeler 5.6", "ended"}, valid},
     {"Scale144", valid, {{dpi, 144}, {start}, {click, Mnu_Tenkey}, {close}}, "", {"ended"}, valid},
