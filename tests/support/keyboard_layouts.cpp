@@ -1,6 +1,5 @@
 #include "support/keyboard_layouts.h"
 
-#include <cstdint>
 #include <map>
 #include <string_view>
 
@@ -8,26 +7,16 @@ namespace tastrel::test {
 namespace {
 
 // Answers in the form of VkKeyScanExW, read by the same function as the real
-// ones. Each key: its code, what it types alone and with SHIFT ('\0': nothing).
-// Letters, digits and the space are alike on both layouts.
-struct Key {
-    std::uint16_t vk;
-    char plain, shifted;
-};
-
+// ones: keys by code, with what each types alone and with SHIFT (a blank:
+// nothing). Letters and the space are alike on both layouts. The first key
+// of a character wins, as in the scan.
 class TableLayout : public keys::KeyboardLayout {
 public:
-    TableLayout(std::string_view shifted_digits, std::initializer_list<Key> keys, std::uint16_t kana_a = 0) {
-        for (int c = 'A'; c <= 'Z'; ++c) add({static_cast<std::uint16_t>(c), char(c + 32), char(c)});
-        for (int d = 0; d < 10; ++d) add({static_cast<std::uint16_t>('0' + d), char('0' + d), shifted_digits[d]});
-        add({0x20, ' ', '\0'});
-        for (const Key& key : keys) add(key);
+    TableLayout(std::string_view codes, std::string_view plain, std::string_view shifted, std::uint16_t kana_a = 0) {
+        keys_[U' '] = 0x20;
         if (kana_a != 0) keys_[U'ｱ'] = kana_a;
-    }
-    // The first key for a character wins, as in the scan: "\\" is DC, not E2.
-    void add(const Key& key) {
-        if (key.plain != '\0') keys_.emplace(key.plain, key.vk);
-        if (key.shifted != '\0') keys_.emplace(key.shifted, 0x100 | key.vk);
+        for (char c = 'A'; c <= 'Z'; ++c) add(static_cast<unsigned char>(c), static_cast<char>(c + 32), c);
+        for (std::size_t i = 0; i < codes.size(); ++i) add(static_cast<unsigned char>(codes[i]), plain[i], shifted[i]);
     }
     std::optional<keys::KeyStroke> key_for(char32_t ch) const override {
         const auto found = keys_.find(ch);
@@ -35,23 +24,25 @@ public:
     }
 
 private:
+    void add(std::uint16_t vk, char plain, char shifted) {
+        if (plain != ' ') keys_.emplace(plain, vk);
+        if (shifted != ' ') keys_.emplace(shifted, static_cast<std::uint16_t>(0x100 | vk));
+    }
     std::map<char32_t, std::uint16_t> keys_;
 };
 
 }  // namespace
 
 const keys::KeyboardLayout& us_layout() {
-    static const TableLayout layout{")!@#$%^&*(", {{0xBA, ';', ':'}, {0xBB, '=', '+'}, {0xBC, ',', '<'},
-        {0xBD, '-', '_'}, {0xBE, '.', '>'}, {0xBF, '/', '?'}, {0xC0, '`', '~'}, {0xDB, '[', '{'},
-        {0xDC, '\\', '|'}, {0xDD, ']', '}'}, {0xDE, '\'', '"'}}};
+    static const TableLayout layout{"0123456789\xBA\xBB\xBC\xBD\xBE\xBF\xC0\xDB\xDC\xDD\xDE", "0123456789;=,-./`[\\]'",
+                                    ")!@#$%^&*(:+<_>?~{|}\""};
     return layout;
 }
 
-// Half-width kana need the layout's own kana state (0x800).
+// "\" is on DC and E2, and the scan finds DC; half-width kana need the kana state (800).
 const keys::KeyboardLayout& japanese_layout() {
-    static const TableLayout layout{std::string_view("\0!\"#$%&'()", 10), {{0xBA, ':', '*'}, {0xBB, ';', '+'},
-        {0xBC, ',', '<'}, {0xBD, '-', '='}, {0xBE, '.', '>'}, {0xBF, '/', '?'}, {0xC0, '@', '`'},
-        {0xDB, '[', '{'}, {0xDC, '\\', '|'}, {0xDD, ']', '}'}, {0xDE, '^', '~'}, {0xE2, '\\', '_'}}, 0x800 | '3'};
+    static const TableLayout layout{"0123456789\xBA\xBB\xBC\xBD\xBE\xBF\xC0\xDB\xDC\xDD\xDE\xE2",
+                                    "0123456789:;,-./@[\\]^\\", " !\"#$%&'()*+<=>?`{|}~_", 0x800 | '3'};
     return layout;
 }
 

@@ -6,9 +6,8 @@ namespace tastrel::test {
 
 std::vector<std::string> valid_settings_lines() {
     std::vector<std::string> lines{"lw_modeler_setting_01", "0"};
-    for (int i = 0; i < 24; ++i) lines.push_back("cmd_^(" + std::string(1, char('a' + i)) + "),name_B" + std::to_string(i));
-    for (const char* line : {"Pos_X5280", "Pos_Y1500", "TPos_X3000", "TPos_Y1200", "0", "0", "0", "end"})
-        lines.emplace_back(line);
+    for (char c = 'a'; c < 'a' + 24; ++c) lines.push_back("cmd_^(" + std::string(1, c) + "),name_B" + std::to_string(c - 'a'));
+    lines.insert(lines.end(), {"Pos_X5280", "Pos_Y1500", "TPos_X3000", "TPos_Y1200", "0", "0", "0", "end"});
     return lines;
 }
 

@@ -23,17 +23,14 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     std::size_t src_left = in.size(), dst_left = out.size();
     const bool converted = iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<std::size_t>(-1);
     iconv_close(cd);
-    if (!converted) return std::nullopt;
     out.resize(out.size() - dst_left);
-    return out;
+    return converted ? std::optional(out) : std::nullopt;
 }
 
 class Cp932Codec : public host::AnsiCodec {
 public:
     std::optional<std::string> to_ansi(std::string_view utf8) const override { return convert("CP932", "UTF-8", utf8); }
-    std::string from_ansi(std::string_view bytes) const override {
-        return convert("UTF-8", "CP932", bytes).value_or(std::string());
-    }
+    std::string from_ansi(std::string_view bytes) const override { return convert("UTF-8", "CP932", bytes).value_or(""); }
 };
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "support/keyboard_layouts.h"
 
 namespace tastrel {
-namespace {
 
 // Key list positions: 1 to 93 are '"' to '~', then "10", the named keys and F1 to F16.
 TEST(KeyComposition, ReservedCharactersGoInBracesAndModifiersTakeAGroup) {
@@ -19,22 +18,18 @@ TEST(KeyComposition, ReservedCharactersGoInBracesAndModifiersTakeAGroup) {
         {0, 10, "{+}"}, {0, 11, ","}, {0, 61, "{^}"}, {1, 89, "^(z)"}, {0, 90, "{{}"}, {0, 92, "{}}"}, {0, 93, "{~}"},
         {0, key_ten, "10"}, {2, key_ten, "%(10)"}, {0, 95, "{ESC}"}, {2, 107, "%({F4})"}, {1, 119, "^({F16})"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(compose_key_string(c.modifier, c.key), c.keys);
-        EXPECT_TRUE(keys::parse_key_string(c.keys, test::us_layout()).ok()) << c.keys;
-    }
+    for (const auto& c : cases) EXPECT_EQ(compose_key_string(c.modifier, c.key), c.keys);
+    for (const auto& c : cases) EXPECT_TRUE(keys::parse_key_string(c.keys, test::us_layout()).ok()) << c.keys;
     EXPECT_EQ(key_entries().size(), 120u);
 }
 
 TEST(CaptionRules, RefusesEmptyCommaLongAndUnsavableCaptions) {
-    using namespace messages;
+    namespace m = messages;
     const struct { const char *caption, *fault; } cases[] = {
-        {"", messages::no_caption}, {" ", messages::no_caption}, {"Default", messages::no_caption}, {"A,B", comma_in_caption},
-        {"ﾃﾝｷｰ呼び出し1234567", nullptr}, {"ﾃﾝｷｰ呼び出し12345678", caption_too_long}, {"café", unsavable_caption},
+        {"", m::no_caption}, {" ", m::no_caption}, {"Default", m::no_caption}, {"A,B", m::comma_in_caption},
+        {"ﾃﾝｷｰ呼び出し1234567", nullptr}, {"ﾃﾝｷｰ呼び出し12345678", m::caption_too_long}, {"café", m::unsavable_caption},
     };
-    const auto codec = test::make_test_codec();
-    for (const auto& c : cases) EXPECT_STREQ(caption_fault(c.caption, *codec), c.fault) << c.caption;
+    for (const auto& c : cases) EXPECT_STREQ(caption_fault(c.caption, *test::make_test_codec()), c.fault) << c.caption;
 }
 
-}  // namespace
 }  // namespace tastrel
