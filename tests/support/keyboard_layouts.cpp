@@ -10,8 +10,7 @@ namespace {
 // ones: keys by code, with what each types alone and with SHIFT (a blank:
 // nothing). Letters and the space are alike on both layouts. The first key
 // of a character wins, as in the scan.
-class TableLayout : public keys::KeyboardLayout {
-public:
+struct TableLayout : keys::KeyboardLayout {
     TableLayout(std::string_view codes, std::string_view plain, std::string_view shifted, std::uint16_t kana_a = 0) {
         keys_[U' '] = 0x20;
         if (kana_a != 0) keys_[U'ｱ'] = kana_a;
@@ -23,7 +22,6 @@ public:
         return found == keys_.end() ? std::nullopt : keys::stroke_from_key_scan(found->second);
     }
 
-private:
     void add(std::uint16_t vk, char plain, char shifted) {
         if (plain != ' ') keys_.emplace(plain, vk);
         if (shifted != ' ') keys_.emplace(shifted, static_cast<std::uint16_t>(0x100 | vk));

@@ -27,8 +27,7 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     return converted ? std::optional(out) : std::nullopt;
 }
 
-class Cp932Codec : public host::AnsiCodec {
-public:
+struct Cp932Codec : host::AnsiCodec {
     std::optional<std::string> to_ansi(std::string_view utf8) const override { return convert("CP932", "UTF-8", utf8); }
     std::string from_ansi(std::string_view bytes) const override { return convert("UTF-8", "CP932", bytes).value_or(""); }
 };

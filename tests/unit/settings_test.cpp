@@ -42,9 +42,7 @@ TEST(SettingsFile, ReadsAndWritesTheThirtyFourLines) {
         s.Btn_Cmd[i] = from_file_form(s.Set_Cmd[i].substr(4)), s.Btn_Name[i] = s.Set_Name[i].substr(5);
     s.Main_Left = 5280, s.Main_Top = 1500, s.Tenkey_Left = 3000, s.Tenkey_Top = 1200;
     EXPECT_EQ(compose_settings_text(s), test::join_lines(lines));
-    SharedState kept;
-    kept.Set_End = "kept";
-    EXPECT_EQ(read(Lines(lines.begin(), lines.end() - 1), kept).Set_End, "kept");
+    EXPECT_EQ(read(Lines(lines.begin(), lines.end() - 1), s).Set_End, "end");
     lines.insert(lines.end(), {"", "more,data"});
     EXPECT_EQ(read(lines).Set_End, "end");
     const struct { const char *key, *stored; } commas[] = {{",", "!"}, {"^(,)", "^(!)"}, {"%(,)", "%(!)"}, {"!x", "!x"}};
