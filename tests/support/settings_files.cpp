@@ -1,12 +1,13 @@
 #include "support/settings_files.h"
 
+#include <algorithm>
+
 namespace tastrel::test {
 
 std::vector<std::string> valid_settings_lines() {
     std::vector<std::string> lines{"lw_modeler_setting_01", "0"};
-    for (int i = 0; i < 24; ++i) lines.push_back("cmd_^(" + std::string(1, static_cast<char>('a' + i)) + "),name_B" + std::to_string(i));
-    for (const char* line : {"Pos_X5280", "Pos_Y1500", "TPos_X3000", "TPos_Y1200", "0", "0", "0", "end"})
-        lines.emplace_back(line);
+    for (char c = 'a'; c < 'a' + 24; ++c) lines.push_back("cmd_^(" + std::string(1, c) + "),name_B" + std::to_string(c - 'a'));
+    lines.insert(lines.end(), {"Pos_X5280", "Pos_Y1500", "TPos_X3000", "TPos_Y1200", "0", "0", "0", "end"});
     return lines;
 }
 
@@ -18,11 +19,9 @@ std::string join_lines(const std::vector<std::string>& lines) {
 
 std::vector<std::string> split_lines(const std::string& text) {
     std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) end = text.size();
+    for (std::size_t start = 0, end = 0; start < text.size(); start = end + 2) {
+        end = std::min(text.find("\r\n", start), text.size());
         lines.push_back(text.substr(start, end - start));
-        start = end + 2;
     }
     return lines;
 }

@@ -19,23 +19,17 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
     std::string out(in.size() * 4 + 4, '\0');
-    char* src = const_cast<char*>(in.data());
-    std::size_t src_left = in.size();
-    char* dst = out.data();
-    std::size_t dst_left = out.size();
-    const std::size_t result = iconv(cd, &src, &src_left, &dst, &dst_left);
+    char *src = const_cast<char*>(in.data()), *dst = out.data();
+    std::size_t src_left = in.size(), dst_left = out.size();
+    const bool converted = iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<std::size_t>(-1);
     iconv_close(cd);
-    if (result == static_cast<std::size_t>(-1)) return std::nullopt;
     out.resize(out.size() - dst_left);
-    return out;
+    return converted ? std::optional(out) : std::nullopt;
 }
 
-class Cp932Codec : public host::AnsiCodec {
-public:
+struct Cp932Codec : host::AnsiCodec {
     std::optional<std::string> to_ansi(std::string_view utf8) const override { return convert("CP932", "UTF-8", utf8); }
-    std::string from_ansi(std::string_view bytes) const override {
-        return convert("UTF-8", "CP932", bytes).value_or(std::string());
-    }
+    std::string from_ansi(std::string_view bytes) const override { return convert("UTF-8", "CP932", bytes).value_or(""); }
 };
 
 }  // namespace
