@@ -31,26 +31,25 @@ TEST(FormPosition, CapturesTheRestoredPlaceInTwips) {
         {7.5, 200, 100, 1500, 750, 0, false}, {1440.0 / 168, 175, 88, 1500, 750, 0, false},
         {1440.0 / 168, 176, 88, 1509, 750, 1, false}, {15, 101, 51, 1500, 750, 0, true},
     };
-    test::FakeDesktop desktop;
-    test::ScriptedDialogs dialogs;
+    test::HeadlessHost desktop;
     const host::FormLayout layout{"Form", 1000, 1000, 0, {}, {}};
     host::Form form(desktop, layout);
     for (const auto& c : cases) {
         desktop.tpp = c.tpp;
         desktop.at(form.hWnd()).rect = {c.x, c.y, 100, 100};
-        if (c.fails) desktop.failing_placement.insert(form.hWnd());  // the last row: a message, nothing captured
+        if (c.fails) desktop.failing_pos.insert(form.hWnd());  // the last row: a message, nothing captured
         std::int16_t left = 1500, top = 750, changed = 0;
-        Get_Form_Position({desktop, desktop, dialogs, changed}, form, left, top);
+        Get_Form_Position({desktop, desktop, desktop, changed}, form, left, top);
         EXPECT_EQ((std::vector{left, top, changed}), (std::vector{c.left, c.top, c.changed})) << c.x << "," << c.y;
     }
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{messages::placement_failed});
+    EXPECT_EQ(desktop.log, std::vector<std::string>{messages::placement_failed});
 }
 
 TEST(Modeler, TheTopmostSwitchAndTheTitles) {
     EXPECT_EQ((std::vector{band_of_switch("1"), band_of_switch("0"), band_of_switch("01")}),
               (std::vector<std::optional<host::ZBand>>{host::ZBand::topmost, host::ZBand::not_topmost, std::nullopt}));
     for (const char* title : {"LightWave Modeler 5.0", "LightWave Modeler 5.5", "LightWave Modeler 5.6", "Modeler"}) {
-        test::FakeDesktop desktop;
+        test::HeadlessHost desktop;
         const host::WindowHandle modeler = desktop.add_window(title);
         EXPECT_EQ(Get_Modeler_Hwnd(desktop), title[0] == 'L' ? modeler : host::no_window);
         EXPECT_EQ(Modeler_Title_Of(desktop, modeler), title);
