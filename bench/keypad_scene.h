@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "logged_standin.h"
-#include "running.h"
+#include "driver.h"
 
 class KeypadScene {
 public:

@@ -17,7 +17,7 @@
 #include "driver.h"
 #include "latency_summary.h"
 #include "logged_standin.h"
-#include "running.h"
+#include "driver.h"
 
 namespace {
 

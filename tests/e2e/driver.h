@@ -1,75 +1,260 @@
 #pragma once
 // Drives the real tastrel.exe under Wine as a user would: windows found by
-// their titles, buttons by their captions, message boxes read and answered.
+// their titles, buttons by their captions, message boxes read and answered,
+// menus chosen on the real menu bar.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include <windows.h>
 
+#include "settings/defaults.h"
+#include "win32/ansi_codec.h"
+#include "win32/wide.h"
+
 namespace e2e {
 
-std::wstring wide(std::string_view utf8);
-std::string utf8(std::wstring_view text);
+using tastrel::win32::narrow;
+using tastrel::win32::widen;
+namespace fs = std::filesystem;
+
 // The path Wine gives a file of this machine: drive Z: is its root.
-std::wstring windows_path(std::string_view unix_path);
+inline std::wstring windows_path(std::string_view unix_path) {
+    std::wstring path = L"Z:" + widen(unix_path);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
 
-// A folder of its own with a copy of tastrel.exe, removed afterwards.
-class Sandbox {
-public:
-    explicit Sandbox(std::string_view name);
-    ~Sandbox();
-    Sandbox(const Sandbox&) = delete;
-    Sandbox& operator=(const Sandbox&) = delete;
-    const std::wstring& folder() const { return folder_; }
-    std::wstring exe() const { return folder_ + L"\\tastrel.exe"; }
-    std::wstring settings_path() const { return folder_ + L"\\lw_m_data_01.txt"; }
-    // The file's lines, as UTF-8, written in code page 932 with CR LF.
-    void write_settings(const std::vector<std::string>& lines) const;
-    std::optional<std::string> settings_bytes() const;
-    std::vector<std::string> settings_lines() const;
+// True as soon as the condition holds, false when it still fails after `ms`.
+template <class Condition>
+bool wait_until(Condition condition, int ms = 5000) {
+    for (const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms); !condition(); Sleep(10))
+        if (GetTickCount64() > end) return false;
+    return true;
+}
 
-private:
-    std::wstring folder_;
+// A visible top-level window of the process with this class and title (any when null).
+inline HWND wait_window(DWORD process, const wchar_t* window_class, const wchar_t* title, int ms = 10000) {
+    HWND found = nullptr;
+    wait_until([&] {
+        for (found = FindWindowExW(nullptr, nullptr, window_class, title); found;
+             found = FindWindowExW(nullptr, found, window_class, title)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == process && IsWindowVisible(found)) return true;
+        }
+        return false;
+    }, ms);
+    return found;
+}
+
+// One of the program's own windows: L"Tastrel" (the palette), L"Tenkey".
+inline HWND wait_form(DWORD process, const wchar_t* title, int ms = 10000) {
+    return wait_window(process, L"Tastrel.Form", title, ms);
+}
+
+inline bool window_gone(HWND window, int ms = 5000) { return wait_until([&] { return !IsWindowVisible(window); }, ms); }
+
+inline std::string window_text(HWND window) {
+    wchar_t text[512] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return narrow(text);
+}
+
+inline HWND find_child(HWND window, std::string_view text) {
+    HWND child = GetWindow(window, GW_CHILD);
+    while (child != nullptr && window_text(child) != text) child = GetWindow(child, GW_HWNDNEXT);
+    return child;
+}
+
+struct MessageBoxSeen {
+    HWND window;
+    std::string title, text;
 };
+
+// The next message box of the process; nothing when none shows within `ms`.
+inline std::optional<MessageBoxSeen> wait_message_box(DWORD process, int ms = 10000) {
+    const HWND box = wait_window(process, L"#32770", nullptr, ms);
+    if (box == nullptr) return std::nullopt;
+    return MessageBoxSeen{box, window_text(box), window_text(GetDlgItem(box, 0xFFFF))};  // its text's static
+}
+
+// Clicks the box's button (IDOK, IDYES, IDNO, IDCANCEL) and waits until it closes.
+inline void answer(const MessageBoxSeen& box, int button) {
+    PostMessageW(GetDlgItem(box.window, button), BM_CLICK, 0, 0);
+    window_gone(box.window);
+}
+
+// Puts a path in the file name field of the program's next Open or Save
+// dialog (a combo box in the explorer style, an edit field in the old one)
+// and confirms it; false when no dialog showed or it stayed open.
+inline bool answer_file_dialog(DWORD process, std::string_view path) {
+    HWND dialog = nullptr, field = nullptr;
+    wait_until([&] {
+        dialog = wait_window(process, L"#32770", nullptr, 0);
+        return (field = GetDlgItem(dialog, 0x47C) ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480)) != nullptr;
+    }, 10000);
+    // The dialog fills the field in while it starts: the path is put in until it stays.
+    const bool filled = field && wait_until([&] {
+        SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widen(path).c_str()), SMTO_ABORTIFHUNG, 2000, nullptr);
+        return wait_until([&] { return window_text(field) == path; }, 100);
+    });
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    return filled && window_gone(dialog);
+}
+
+// Brings a window to the front and lets the activation finish, as a mouse click does.
+inline bool bring_to_front(HWND window) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SetForegroundWindow(window);
+        if (wait_until([&] { return GetForegroundWindow() == window; }, 250)) return Sleep(30), true;
+    }
+    return false;
+}
+
+inline bool click(HWND button) {
+    const bool in_front = bring_to_front(GetAncestor(button, GA_ROOT));
+    return PostMessageW(button, BM_CLICK, 0, 0) && in_front;
+}
+
+// Starts a program from its command line; false when it would not start.
+inline bool start(const std::wstring& program, const std::wstring& arguments, const wchar_t* folder,
+                  PROCESS_INFORMATION& info) {
+    std::wstring command = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    return CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &info);
+}
+
+// Clicks the first point of the window where its hit test gives `hit`
+// (HTCLOSE, HTMENU) through the X server, as a user's own mouse does, then
+// types the xdotool keys ("Down Return"). Returns at once: Wine starts a
+// Unix program without a handle to wait on.
+inline bool x_click(HWND window, int hit, const std::wstring& keys = L"") {
+    POINT at{};
+    const auto find_hit = [&] {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        for (at.y = rect.top; at.y < rect.bottom; at.y += 2)
+            for (at.x = rect.left; at.x < rect.right; at.x += 2)
+                if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)) == hit) return true;
+        return false;
+    };
+    PROCESS_INFORMATION info{};
+    // The window may still be taking its place on the screen; a move to where the pointer is would never end.
+    if (!wait_until(find_hit) || !start(L"Z:\\usr\\bin\\xdotool", L"mousemove 0 0 mousemove --sync " + std::to_wstring(at.x + 1) + L" " +
+                                              std::to_wstring(at.y + 1) + L" click 1" + (keys.empty() ? L"" : L" sleep 0.5 key " + keys), nullptr, info))
+        return false;
+    for (const HANDLE handle : {info.hThread, info.hProcess})
+        if (handle != nullptr) CloseHandle(handle);
+    return true;
+}
+
+// Item `item` (0 first) of the palette's menu `menu` (0 "files", 1 "設定"), chosen with the mouse and keys.
+inline bool choose(HWND palette, int menu, int item) {
+    std::wstring keys = menu == 0 ? L"Down " : L"Right ";
+    for (int i = 0; i < item; ++i) keys += L"Down ";
+    return x_click(palette, HTMENU, keys + L"Return");
+}
+
+inline bool caps_lock_on() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
+
+// Presses Caps Lock until this process sees it so; a read right after a press may still show it as it was.
+inline bool switch_caps_lock(bool on) {
+    for (int press = 0; press < 3 && !wait_until([on] { return caps_lock_on() == on; }, 300); ++press) {
+        INPUT inputs[2]{};
+        inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+        inputs[0].ki.wVk = inputs[1].ki.wVk = VK_CAPITAL;
+        inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, inputs, sizeof(INPUT));
+    }
+    return caps_lock_on() == on;
+}
+
+// Lines given in UTF-8 as a settings file holds them: in the ANSI code page, each ended by CR LF.
+inline std::string file_text(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return tastrel::win32::SystemAnsiCodec().to_ansi(text).value_or("");
+}
 
 // A started program, ended when this goes out of scope.
 class Process {
 public:
-    Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder);
-    ~Process();
+    Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
+        start(exe, arguments, folder.c_str(), info_);
+    }
+    ~Process() {
+        if (TerminateProcess(info_.hProcess, 1)) WaitForSingleObject(info_.hProcess, 5000);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
     DWORD id() const { return info_.dwProcessId; }
-    bool exited_within(int ms) const;
-    // Until start-up is over and the program waits for input.
-    void wait_until_idle() const;
+    HANDLE handle() const { return info_.hProcess; }
+    bool exited_within(int ms) const { return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(ms)) == WAIT_OBJECT_0; }
 
 private:
     PROCESS_INFORMATION info_{};
 };
 
-// One key message the stand-in logged: "KEYDOWN", vk 0x55, mods "S", target "main".
-struct LoggedKey {
-    std::string message;
-    unsigned vk = 0;
-    std::string mods, target;
-    char32_t ch = 0;
+// A folder of its own with a copy of tastrel.exe, removed afterwards.
+class Sandbox {
+public:
+    explicit Sandbox(std::string_view name, const std::vector<std::string>& settings = {})
+        : folder_(windows_path(E2E_WORK_DIR) + L"\\" + widen(name)) {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        fs::copy_file(windows_path(TASTREL_EXE), exe());
+        if (!settings.empty()) write_settings(settings);
+    }
+    ~Sandbox() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+    const std::wstring& folder() const { return folder_; }
+    std::wstring exe() const { return folder_ + L"\\tastrel.exe"; }
+    fs::path settings_path() const { return fs::path(folder_) / "lw_m_data_01.txt"; }
+    void write_settings(const std::vector<std::string>& lines) const {
+        std::ofstream(settings_path(), std::ios::binary) << file_text(lines);
+    }
+    // The file as it is on disk, empty when there is none.
+    std::string settings_bytes() const {
+        std::ifstream file(settings_path(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+private:
+    std::wstring folder_;
 };
 
-// The stand-in for Modeler, with its key log and its "Numeric" dialog.
+// The stand-in for Modeler, with its key log ("KEYDOWN vk=55 mods=S target=main char=-") and its dialog.
 class StandIn {
 public:
-    explicit StandIn(std::string_view version = "5.6");
+    explicit StandIn(const std::wstring& version = L"5.6")
+        : log_(windows_path(E2E_WORK_DIR) + L"\\standin-" + version + L".log"),
+          process_(windows_path(STANDIN_EXE), L"--version " + version + L" --log \"" + log_ + L"\"", windows_path(E2E_WORK_DIR)),
+          window_(wait_window(process_.id(), nullptr, (L"LightWave Modeler " + version).c_str())) {}
     HWND window() const { return window_; }
-    DWORD id() const { return process_.id(); }
-    std::vector<LoggedKey> keys() const;
-    void clear_keys() const;
-    void open_dialog(int edit_fields, bool label_first = false) const;
-    void close_dialog() const;
-    // The texts of the open dialog's edit fields, top first; none without a dialog.
-    std::vector<std::string> dialog_fields() const;
+    std::string keys() const {
+        std::ifstream log{fs::path(log_)};
+        return std::string(std::istreambuf_iterator<char>(log), {});
+    }
+    void clear_keys() const { SendMessageTimeoutW(window_, WM_APP + 3, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr); }
+    void open_dialog(int fields) const { PostMessageW(window_, WM_APP + 1, static_cast<WPARAM>(fields), 1); }
+    void close_dialog() const { PostMessageW(window_, WM_APP + 2, 0, 0); }
+    // The texts of the open dialog's edit fields, top first.
+    std::vector<std::string> dialog_fields() const {
+        std::vector<std::string> texts;
+        const HWND dialog = FindWindowW(L"StandIn", L"Numeric");
+        for (int id = 1; dialog && GetDlgItem(dialog, id); ++id) texts.push_back(window_text(GetDlgItem(dialog, id)));
+        return texts;
+    }
 
 private:
     std::wstring log_;
@@ -77,70 +262,32 @@ private:
     HWND window_ = nullptr;
 };
 
-// True as soon as the condition holds, false when it still fails after `ms`.
-template <class Condition>
-bool wait_until(Condition condition, int ms = 5000) {
-    for (int waited = 0;; waited += 10) {
-        if (condition()) return true;
-        if (waited >= ms) return false;
-        Sleep(10);
-    }
+// A settings file with the built-in assignments, always in front, the
+// keypad open at start (so start-up never looks for Modeler) and the pop-up watch as given.
+inline std::vector<std::string> default_file(const char* popup_hide = "0") {
+    std::vector<std::string> lines{"lw_modeler_setting_01", "1"};
+    for (const auto& slot : tastrel::default_assignments())
+        lines.push_back(std::string(slot.cmd_line) + "," + std::string(slot.name_line));
+    for (const char* line : {"Pos_X5280", "Pos_Y1500", "TPos_X3000", "TPos_Y1200", popup_hide, "0", "1", "end"})
+        lines.emplace_back(line);
+    return lines;
 }
 
-// A visible top-level window of the process with this title, waited for.
-HWND wait_window(DWORD process, std::wstring_view title, int ms = 10000);
-// One of the program's own windows ("Tastrel", "Tenkey"), not a message box.
-HWND wait_form(DWORD process, std::wstring_view title, int ms = 10000);
-bool window_gone(HWND window, int ms = 5000);
-
-struct MessageBoxSeen {
-    HWND window;
-    std::string title, text;
+// Tastrel started in a sandbox with that file, closed at the end without saving.
+struct Running {
+    explicit Running(std::string_view name, const char* popup_hide = "0") : sandbox(name, default_file(popup_hide)) {
+        WaitForInputIdle(program.handle(), 10000);  // start-up is over
+    }
+    ~Running() {
+        if (palette == nullptr || program.exited_within(0)) return;
+        PostMessageW(palette, WM_CLOSE, 0, 0);
+        if (auto box = wait_message_box(program.id(), 1500)) answer(*box, IDNO);
+        program.exited_within(5000);
+    }
+    Sandbox sandbox;
+    Process program{sandbox.exe(), L"", sandbox.folder()};
+    HWND palette = wait_form(program.id(), L"Tastrel");
+    HWND keypad = wait_form(program.id(), L"Tenkey");
 };
-// The next message box of the process; nothing when none shows within `ms`.
-std::optional<MessageBoxSeen> wait_message_box(DWORD process, int ms = 10000);
-// Puts a path in the file name field of the program's next Open or Save
-// dialog and confirms it; false when no dialog showed or it stayed open.
-bool answer_file_dialog(DWORD process, std::string_view path, int ms = 10000);
-// Clicks the box's button (IDOK, IDYES, IDNO, IDCANCEL) and waits until it closes.
-void answer(const MessageBoxSeen& box, int button);
-
-std::string window_text(HWND window);
-// The texts of the window's push buttons and check boxes, in Z order.
-std::vector<std::string> button_texts(HWND window);
-HWND find_child(HWND window, std::string_view text);
-// Selects a list box's entry as a user's click does: the selection, then the
-// notification to its form. False when the list has no such entry.
-bool select_entry(HWND list, std::string_view entry);
-// A menu command, posted so a message box it opens cannot block us.
-void post_command(HWND window, int id);
-// Brings a window to the front and lets the activation finish; false when
-// it would not come.
-bool bring_to_front(HWND window);
-// Clicks the first point of the window where its hit test gives `hit`
-// (HTCLOSE: the close box; HTMENU: the menu bar's first menu) through the X
-// server, as a user's own mouse reaches the window manager and Wine; `then`
-// are more xdotool commands ("sleep 0.5 key Down Return"). Returns at once.
-bool x_click(HWND window, int hit, const std::wstring& then = L"");
-// Clicks a button as a user does: its window comes to the front first, as a
-// mouse click brings it, then the click is posted. False when the window
-// would not come to the front (the click is posted all the same).
-bool click(HWND button);
-
-// Caps Lock as this process sees it.
-bool caps_lock_on();
-// Caps Lock switched on as a user's key press in `window` does, and off
-// again when this goes out of scope, whatever the test found, so later tests
-// type with it off.
-class CapsLockOn {
-public:
-    explicit CapsLockOn(HWND window);
-    ~CapsLockOn();
-    CapsLockOn(const CapsLockOn&) = delete;
-    CapsLockOn& operator=(const CapsLockOn&) = delete;
-};
-
-// Saves the window as it is on screen to the artefacts folder as BMP.
-void save_screenshot(HWND window, const std::string& name);
 
 }  // namespace e2e

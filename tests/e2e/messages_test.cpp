@@ -1,0 +1,113 @@
+// Message boxes of the real program under Wine: at start-up, without
+// Modeler, at a second start, at the end of a Windows session.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "driver.h"
+
+namespace {
+
+using namespace e2e;
+
+std::string default_lines() {
+    std::vector<std::string> lines = default_file();
+    return file_text({lines.begin() + 2, lines.begin() + 26});
+}
+
+TEST(Messages, AFirstStartLaysOutTheDefaultsRefusesASecondStartAndSavesOnYes) {
+    const StandIn modeler;
+    const Sandbox sandbox("messages-first-start");
+    const Process program(sandbox.exe(), L"", sandbox.folder());
+    auto box = wait_message_box(program.id());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title + ": " + box->text, "Tastrel: ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。");
+    answer(*box, IDOK);
+    const HWND palette = wait_form(program.id(), L"Tastrel");
+    EXPECT_TRUE(find_child(palette, "REDO") && find_child(palette, "ESC") && wait_form(program.id(), L"Tenkey"));
+
+    const Process second(sandbox.exe(), L"", sandbox.folder());
+    box = wait_message_box(second.id());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title + ": " + box->text, "警告: 本ｿﾌﾄは複数起動できません。");
+    answer(*box, IDOK);
+    EXPECT_TRUE(second.exited_within(5000));
+    EXPECT_FALSE(wait_message_box(program.id(), 300)) << "one message only";
+
+    PostMessageW(palette, WM_CLOSE, 0, 0);
+    box = wait_message_box(program.id());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。");
+    answer(*box, IDYES);
+    ASSERT_TRUE(program.exited_within(10000));
+    EXPECT_NE(sandbox.settings_bytes().find(default_lines()), std::string::npos);
+}
+
+// Without Modeler the pop-up watch of the defaults says so, and the program ends; the damaged file stays as it was.
+TEST(Messages, ADamagedFileGivesOneMessageThenTheDefaultsWhichEndWithoutModeler) {
+    std::vector<std::string> lines = default_file();
+    lines[1] = "2";
+    lines[2] = "cmd_a,name_B0";
+    const Sandbox sandbox("messages-damaged", lines);
+    const Process program(sandbox.exe(), L"", sandbox.folder());
+    std::vector<std::string> texts;
+    while (auto box = wait_message_box(program.id(), 3000)) {
+        texts.push_back(box->text);
+        if (texts.size() == 2) EXPECT_TRUE(find_child(wait_form(program.id(), L"Tastrel"), "REDO")) << "the defaults";
+        answer(*box, GetDlgItem(box->window, IDNO) ? IDNO : IDOK);
+    }
+    const std::string not_running = "LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。";
+    EXPECT_EQ(texts, (std::vector<std::string>{"手前にﾁｪｯｸ設定に不正が見つかりましたのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", not_running,
+                                               "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。",
+                                               "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。"}));
+    EXPECT_TRUE(program.exited_within(5000));
+    EXPECT_EQ(sandbox.settings_bytes(), file_text(lines)) << "No leaves the damaged file as it was";
+}
+
+bool above(HWND upper, HWND lower) {
+    HWND window = GetTopWindow(nullptr);
+    while (window != nullptr && window != upper && window != lower) window = GetWindow(window, GW_HWNDNEXT);
+    return window == upper;
+}
+
+// A box holds off the palette and the keypad and comes above them, though the palette is always in front.
+TEST(Messages, TheVersionBoxHoldsOffThePaletteAndKeypadAndComesAboveThem) {
+    const StandIn modeler;
+    Running run("messages-version");
+    ASSERT_TRUE(choose(run.palette, 0, 0));  // "ﾊﾞｰｼﾞｮﾝ"
+    const auto box = wait_message_box(run.program.id());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text.rfind("Tastrel ﾊﾞｰｼﾞｮﾝ ", 0), 0u) << box->text;
+    EXPECT_TRUE(above(box->window, run.palette) && above(box->window, run.keypad));
+    EXPECT_FALSE(IsWindowEnabled(run.palette) || IsWindowEnabled(run.keypad));
+    answer(*box, IDOK);
+    EXPECT_TRUE(IsWindowEnabled(run.palette) && IsWindowEnabled(run.keypad));
+}
+
+// Windows ends the session while Modeler is in front: the save question
+// holds off the palette and keypad; Cancel refuses the end, Yes saves, No does not.
+TEST(Messages, TheEndOfTheSessionAsksToSaveAndCancelRefusesIt) {
+    const StandIn modeler;
+    for (const int reply : {IDCANCEL, IDYES, IDNO}) {
+        Running run("messages-session-" + std::to_string(reply));
+        SetWindowPos(run.palette, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ASSERT_TRUE(bring_to_front(modeler.window()));
+        LRESULT may_end = -1;
+        std::thread windows([&] { may_end = SendMessageW(run.palette, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF); });
+        const auto box = wait_message_box(run.program.id());
+        EXPECT_FALSE(IsWindowEnabled(run.palette) || IsWindowEnabled(run.keypad)) << reply;
+        if (box) answer(*box, reply);
+        windows.join();
+        ASSERT_TRUE(box) << reply;
+        EXPECT_EQ(box->text, "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。");
+        EXPECT_EQ(may_end != 0, reply != IDCANCEL) << reply;
+        const std::string file = run.sandbox.settings_bytes();
+        EXPECT_EQ(file.find("Pos_X4500") != std::string::npos, reply == IDYES) << "the place saved on Yes only";
+        if (reply == IDCANCEL) continue;
+        PostMessageW(run.palette, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        EXPECT_TRUE(run.program.exited_within(5000)) << reply;
+        EXPECT_EQ(run.sandbox.settings_bytes(), file) << reply;
+    }
+}
+
+}  // namespace
