@@ -53,7 +53,9 @@ TEST(Messages, ADamagedFileGivesOneMessageThenTheDefaultsWhichEndWithoutModeler)
     std::vector<std::string> texts;
     while (auto box = wait_message_box(program.id(), 3000)) {
         texts.push_back(box->text);
-        if (texts.size() == 2) EXPECT_TRUE(find_child(wait_form(program.id(), L"Tastrel"), "REDO")) << "the defaults";
+        if (texts.size() == 2) {
+            EXPECT_TRUE(find_child(wait_form(program.id(), L"Tastrel"), "REDO")) << "the defaults";
+        }
         answer(*box, GetDlgItem(box->window, IDNO) ? IDNO : IDOK);
     }
     const std::string not_running = "LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。";
@@ -85,17 +87,21 @@ TEST(Messages, TheVersionBoxHoldsOffThePaletteAndKeypadAndComesAboveThem) {
 }
 
 // Windows ends the session while Modeler is in front: the save question
-// holds off the palette and keypad; Cancel refuses the end, Yes saves, No does not.
+// holds off the palette and keypad and comes above them; Cancel refuses the
+// end, Yes saves, No does not.
 TEST(Messages, TheEndOfTheSessionAsksToSaveAndCancelRefusesIt) {
     const StandIn modeler;
     for (const int reply : {IDCANCEL, IDYES, IDNO}) {
         Running run("messages-session-" + std::to_string(reply));
-        SetWindowPos(run.palette, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Moved, and always in front as the switch puts them.
+        SetWindowPos(run.palette, HWND_TOPMOST, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(run.keypad, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ASSERT_TRUE(bring_to_front(modeler.window()));
         LRESULT may_end = -1;
         std::thread windows([&] { may_end = SendMessageW(run.palette, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF); });
         const auto box = wait_message_box(run.program.id());
         EXPECT_FALSE(IsWindowEnabled(run.palette) || IsWindowEnabled(run.keypad)) << reply;
+        EXPECT_TRUE(box && above(box->window, run.palette) && above(box->window, run.keypad)) << reply;
         if (box) answer(*box, reply);
         windows.join();
         ASSERT_TRUE(box) << reply;
