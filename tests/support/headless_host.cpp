@@ -78,6 +78,7 @@ Lines HeadlessHost::file_lines(const std::string& name) const {
 
 host::Answer HeadlessHost::message_box(std::string_view text, std::string_view title, host::Buttons buttons) {
     log.push_back((title == host::app_title ? "" : std::string(title) + ": ") + std::string(text));
+    advance(1000);  // the user reads the box; the program's timers tick meanwhile, as in a box's own message loop
     if (buttons == host::Buttons::ok) return host::Answer::ok;
     if (answers.empty()) ADD_FAILURE() << "no answer scripted for: " << text;
     if (answers.empty()) return host::Answer::cancel;
@@ -160,12 +161,12 @@ void HeadlessHost::advance(int ms) {
                 if (timer.second >= 0 && timer.first > 0 && timer.second < due)
                     next = handle, next_timer = id, due = timer.second;
         if (next == host::no_window) break;
-        now_ms_ = due;
+        now_ms_ = std::max(now_ms_, due);
         auto& timer = forms.at(next).timers.at(next_timer);
         timer.second = now_ms_ + timer.first;
-        events_.at(next)->on_timer(next_timer);
+        events_.at(next)->on_timer(next_timer);  // a message box in it lets time pass, too
     }
-    now_ms_ = end;
+    now_ms_ = std::max(now_ms_, end);
 }
 
 WindowHandle HeadlessHost::find_first_window(std::span<const std::string_view> titles) {
@@ -189,7 +190,7 @@ WindowHandle HeadlessHost::last_active_popup(WindowHandle window) {
 }
 
 bool HeadlessHost::set_window_pos(WindowHandle handle, host::ZBand band, host::PixelRect rect, unsigned flags) {
-    if (!exists(handle) || failing_pos.count(handle) != 0) return false;
+    if (!exists(handle) || window_pos_fails || failing_pos.count(handle) != 0) return false;
     FakeWindow& window = windows_.at(handle);
     window.topmost = band == host::ZBand::topmost;
     window.rect = rect;
@@ -198,7 +199,7 @@ bool HeadlessHost::set_window_pos(WindowHandle handle, host::ZBand band, host::P
 }
 
 std::optional<host::PixelPoint> HeadlessHost::normal_position(WindowHandle handle) {
-    if (!exists(handle) || failing_pos.count(handle) != 0) return std::nullopt;
+    if (!exists(handle) || window_pos_fails || failing_pos.count(handle) != 0) return std::nullopt;
     return host::PixelPoint{windows_.at(handle).rect.left, windows_.at(handle).rect.top};
 }
 

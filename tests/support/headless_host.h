@@ -52,7 +52,7 @@ public:
     std::deque<host::Answer> answers;
     std::deque<std::optional<std::string>> chosen_files;  // nothing: the dialog cancelled
     std::map<std::string, std::string> files;
-    bool writes_fail = false, other_instance = false, keys_cut_short = false;
+    bool writes_fail = false, other_instance = false, keys_cut_short = false, window_pos_fails = false;
     std::set<WindowHandle> refusing_front, failing_pos, failing_popup_query;  // by Modeler or the palette
     int screen_w = 1024, screen_h = 768;
     double tpp = 15;
