@@ -14,7 +14,7 @@ TEST(Numbers, ReadsTheLongestDecimalPrefixLeniently) {
         {"5280", 5280}, {"-300", -300}, {"4327.5", 4327.5}, {"  12", 12}, {"1 2 3", 123}, {"\t7\r\n", 7},
         {"12abc", 12}, {"abc", 0}, {"", 0}, {".5", 0.5}, {"-.25", -0.25}, {"+8", 8}, {"1e3", 1000},
         {"2.5E-1", 0.25}, {"1e", 1}, {"1.2.3", 1.2}, {"--1", 0}, {"-", 0}, {".", 0}, {"3d2", 300}, {"1 e 2", 100},
-        {"1e+ 2", 100}, {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}, {"1e-999", 0}, {"12 , 5", 12},
+        {"1e+ 2", 100}, {"1\r2\n3\t4", 1234}, {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}, {"1e-999", 0}, {"12 , 5", 12},
     };
     for (const auto& c : cases) EXPECT_EQ(read_number(c.text), c.value) << '"' << c.text << '"';
 }
@@ -35,6 +35,7 @@ TEST(Utf8, DecodesOneCharacterAndMalformedBytesAsReplacement) {
     const struct { std::string_view text; char32_t ch; std::size_t size; } cases[] = {
         {"ab", U'a', 1}, {"é", U'é', 2}, {"ｱ", U'ｱ', 3}, {"\xF0\x9F\x98\x80", U'\U0001F600', 4},
         {"\xF4\x8F\xBF\xBF", U'\U0010FFFF', 4}, {"\xED\x9F\xBF", U'\uD7FF', 3}, {"\xEE\x80\x80", U'\uE000', 3},
+        {"\xC2\x80", U'\u0080', 2}, {"\xE0\xA0\x80", U'\u0800', 3}, {"\xF0\x90\x80\x80", U'\U00010000', 4},
         // Lone continuation, overlong forms, surrogates, past U+10FFFF, lead F5, cut short, bad continuation.
         {"\x80", U'\uFFFD', 1}, {"\xC1\xBF", U'\uFFFD', 1}, {"\xE0\x9F\xBF", U'\uFFFD', 1},
         {"\xF0\x8F\xBF\xBF", U'\uFFFD', 1}, {"\xED\xA0\x80", U'\uFFFD', 1}, {"\xED\xBF\xBF", U'\uFFFD', 1},
