@@ -6,7 +6,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -25,65 +24,55 @@ std::unique_ptr<host::AnsiCodec> make_test_codec();  // CP932
 // The events of a key string on the US layout, as the host logs them.
 std::string typed(std::string_view key_string);
 
+// A window; one of the program's forms also holds what its controls show.
 struct FakeWindow {
     std::string title, class_name;
-    WindowHandle parent{};
-    bool visible = true, topmost = false;
+    WindowHandle parent{}, popup{};  // the last active pop-up; none: itself
+    bool gone = false, visible = true, topmost = false, pos_fails = false, refuses_front = false, popup_query_fails = false;
     host::PixelRect rect;
     host::WindowState state = host::WindowState::normal;
-    WindowHandle popup{};  // the last active pop-up; none: itself
-};
-
-// A form's controls as its window shows them.
-struct Controls {
     const host::FormLayout* layout = nullptr;
+    host::FormEvents* events = nullptr;
     std::map<int, std::string> texts, tips;
     std::map<int, int> checks, picked;
     std::map<int, Lines> lists;
-    std::map<int, std::pair<int, long long>> timers;  // interval and next tick while running
+    std::map<int, std::pair<int, long long>> timers;  // interval, and the next tick while running
 };
 
 class HeadlessHost : public host::Dialogs, public host::FileStore, public host::App, public host::WindowSystem,
                      public host::Screen, public host::FormFactory, public host::Keystrokes {
 public:
-    HeadlessHost();
-    ~HeadlessHost() override;
     Lines log;
     std::deque<host::Answer> answers;
     std::deque<std::optional<std::string>> chosen_files;  // nothing: the dialog cancelled
     std::map<std::string, std::string> files;
-    bool writes_fail = false, other_instance = false, keys_cut_short = false, window_pos_fails = false;
-    std::set<WindowHandle> refusing_front, failing_pos, failing_popup_query;  // by Modeler or the palette
-    int screen_w = 1024, screen_h = 768;
+    std::string folder = "C:\\Tools\\Tastrel";
+    bool ended = false, writes_fail = false, other_instance = false, keys_cut_short = false, window_pos_fails = false;
     double tpp = 15;
-    std::vector<host::PixelRect> monitors{{0, 0, 1024, 768}};
+    std::vector<host::PixelRect> monitors{{0, 0, 1024, 768}};  // the first is the primary
     std::vector<double> monitor_tpp;  // each monitor's own scale; none: the system's
     host::PixelPoint pointer{100, 100};
     WindowHandle foreground{}, focus{};
+    std::vector<FakeWindow> windows;  // in Z order; a handle is its place plus 1
 
     std::string path(const std::string& name) const { return folder + "\\" + name; }
     void put_file(const std::string& name, const Lines& lines);
     Lines file_lines(const std::string& name) const;
     WindowHandle add_window(std::string title, std::string class_name = "", WindowHandle parent = {});
-    void remove_window(WindowHandle window);
-    FakeWindow& at(WindowHandle window) { return windows_.at(window); }
-    bool exists(WindowHandle window) const { return windows_.count(window) != 0; }
-    std::string name_of(WindowHandle window) const;
-    // Runs the forms' timers for `ms` of virtual time.
-    void advance(int ms);
+    FakeWindow& at(WindowHandle window) { return windows.at(static_cast<std::size_t>(window) - 1); }
+    bool exists(WindowHandle window) const;
+    std::string name_of(WindowHandle window);
+    void advance(int ms);  // runs the forms' timers for `ms` of virtual time
     // Runs a part of the program; false when it ended the program.
     template <class F>
     bool run(F&& part) {
         try {
             part();
-            return !ended;
         } catch (const ProcessEnded&) {
-            return !(ended = true);
+            ended = true;
         }
+        return !ended;
     }
-    bool ended = false;
-    std::string folder = "C:\\Tools\\Tastrel";
-    std::map<WindowHandle, Controls> forms;
 
     host::Answer message_box(std::string_view text, std::string_view title, host::Buttons buttons) override;
     std::optional<std::string> choose_file_to_open(std::string_view in) override { return choose_file("open " + std::string(in)); }
@@ -103,15 +92,15 @@ public:
     bool set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
     std::optional<host::PixelPoint> normal_position(WindowHandle window) override;
     bool activate(WindowHandle window, host::Minimised minimised) override;
-    WindowHandle top_child(WindowHandle parent) override;
-    WindowHandle next_sibling(WindowHandle window) override;
+    WindowHandle top_child(WindowHandle parent) override { return next_sibling(parent, parent); }
+    WindowHandle next_sibling(WindowHandle window) override { return next_sibling(window, at(window).parent); }
     std::string class_name(WindowHandle window, int max_chars) override;
     bool focus_control(WindowHandle control) override;
-    double width_twips() const override { return screen_w * tpp; }
-    double height_twips() const override { return screen_h * tpp; }
+    double width_twips() const override { return monitors[0].width * tpp; }
+    double height_twips() const override { return monitors[0].height * tpp; }
     double twips_per_pixel_x() const override { return tpp; }
     double twips_per_pixel_y() const override { return tpp; }
-    host::TwipsRect monitor_at_pointer() const override;
+    host::TwipsRect monitor_at_pointer() const override { return monitor_of({pointer.x * tpp, pointer.y * tpp, 0, 0}); }
     host::TwipsRect monitor_of(const host::TwipsRect& area) const override;
     std::unique_ptr<host::FormPeer> create_form(const host::FormLayout& layout, host::FormEvents& events) override;
     const keys::KeyboardLayout& layout() override;
@@ -119,12 +108,9 @@ public:
 
 private:
     friend class FakeForm;
-    double own_tpp(const host::PixelRect& window) const;
     std::optional<std::string> choose_file(std::string dialog);
-    std::map<WindowHandle, FakeWindow> windows_;
-    std::vector<WindowHandle> z_order_;  // creation order stands in for Z order
-    std::map<WindowHandle, host::FormEvents*> events_;
-    std::uintptr_t next_handle_ = 0x100;
+    WindowHandle next_sibling(WindowHandle after, WindowHandle parent);
+    std::size_t on_monitor(const host::PixelRect& r) const;
     long long now_ms_ = 0;
 
 public:  // last, so that the program's forms go before the desktop

@@ -37,7 +37,7 @@ TEST(FormPosition, CapturesTheRestoredPlaceInTwips) {
     for (const auto& c : cases) {
         desktop.tpp = c.tpp;
         desktop.at(form.hWnd()).rect = {c.x, c.y, 100, 100};
-        if (c.fails) desktop.failing_pos.insert(form.hWnd());  // the last row: a message, nothing captured
+        if (c.fails) desktop.at(form.hWnd()).pos_fails = true;  // the last row: a message, nothing captured
         std::int16_t left = 1500, top = 750, changed = 0;
         Get_Form_Position({desktop, desktop, desktop, changed}, form, left, top);
         EXPECT_EQ((std::vector{left, top, changed}), (std::vector{c.left, c.top, c.changed})) << c.x << "," << c.y;

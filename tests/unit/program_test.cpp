@@ -62,7 +62,7 @@ std::string windows(test::HeadlessHost& h) {
     return text + "; front " + h.name_of(h.foreground);
 }
 
-std::string shown(const test::Controls& c, int id) {
+std::string shown(const test::FakeWindow& c, int id) {
     std::string text = c.texts.count(id) ? c.texts.at(id) : "";
     for (const host::ControlLayout& place : c.layout->controls)
         if (place.id == id && !place.enabled) text += " (disabled)";
@@ -84,7 +84,7 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case close_pad: return void(h.run([&] { h.program.keypad.on_close_request(); }));
     case press:  // id times, at least once
         for (int key = 0; key < keypad_ui::key_count; ++key)
-            if (h.forms[h.program.keypad.hWnd()].texts[key] == s.text) {
+            if (h.at(h.program.keypad.hWnd()).texts[key] == s.text) {
                 for (int n = 0; n < std::max(s.id, 1); ++n) h.run([&] { h.program.keypad.on_click(key); });
                 return;
             }
@@ -99,17 +99,16 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
         h.at(lw).popup = popup;
         for (int i = 0; i < s.id; ++i) h.add_window("", i == 0 && !s.text.empty() ? s.text : "Edit", popup);
         return;
-    case dialog_gone: return h.remove_window(popup);
-    case modeler_gone: return h.remove_window(lw);
+    case dialog_gone: h.at(popup).gone = true; return;
+    case modeler_gone: h.at(lw).gone = true; return;
     case modeler_back: lw = h.add_window(modeler); return;
     case fail_popup:  // id 1: answers again
-        if (s.id == 0) h.failing_popup_query.insert(lw);
-        else h.failing_popup_query.clear();
+        h.at(lw).popup_query_fails = s.id == 0;
         return;
     case move: h.at(main.hWnd()).rect.left = s.id; return;
     case menu: {
         std::string bar = "menu";
-        for (const host::MenuLayout& item : h.forms[main.hWnd()].layout->menu)
+        for (const host::MenuLayout& item : h.at(main.hWnd()).layout->menu)
             bar += (item.opens_submenu ? " | " : " ") + std::string(item.caption) + (item.opens_submenu ? ":" : "");
         return h.log.push_back(bar);
     }
@@ -117,10 +116,10 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case choose: return h.chosen_files.push_back(s.text.empty() ? std::nullopt : std::optional(h.path(s.text)));
     case put_file: return h.put_file(s.text, with(valid, {{2, "cmd_^(x),name_file" + std::to_string(s.id)}}));
     case fail_writes: h.writes_fail = true; return;
-    case refuse_front: h.refusing_front.insert(lw); return;
+    case refuse_front: h.at(lw).refuses_front = true; return;
     case fail_pos:  // every window's, or the palette's alone
-        if (s.id == 0) h.window_pos_fails = true;
-        h.failing_pos.insert(main.hWnd());
+        h.window_pos_fails = s.id == 0;
+        h.at(main.hWnd()).pos_fails = true;
         return;
     case cut_keys: h.keys_cut_short = true; return;
     case second_instance: h.other_instance = true; return;
@@ -138,8 +137,8 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
                 changes += " " + std::to_string(i) + "=" + (i < lines.size() ? lines[i] : "");
         return h.log.push_back(changes);
     }
-    case see: return h.log.push_back(std::to_string(s.id) + ": " + shown(h.forms[main.hWnd()], s.id));
-    case see_pad: return h.log.push_back("pad " + std::to_string(s.id) + ": " + shown(h.forms[h.program.keypad.hWnd()], s.id));
+    case see: return h.log.push_back(std::to_string(s.id) + ": " + shown(h.at(main.hWnd()), s.id));
+    case see_pad: return h.log.push_back("pad " + std::to_string(s.id) + ": " + shown(h.at(h.program.keypad.hWnd()), s.id));
     case look: return h.log.push_back(windows(h));
     }
 }
