@@ -17,7 +17,7 @@ using test::Lines;
 enum Op {
     start, click, check, pick, type, close, close_pad, press, tick, minimise, restore, query_end, end_session,
     dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys,
-    second_instance, dpi, pointer_at, monitors_150, file, see, see_pad, look
+    second_instance, dpi, pointer_at, monitors_150, file, see, captions, look
 };
 struct Step {
     Op op;
@@ -91,7 +91,7 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
         return ADD_FAILURE() << "no key " << s.text;
     case tick: return void(h.run([&] { h.advance(s.id); }));
     case minimise: return void(h.run([&] { main.set_window_state(host::WindowState::minimized); }));
-    case restore: return void(h.run([&] { main.on_activate(); }));
+    case restore: return void(h.run([&] { main.on_activate(); }));  // as activating the minimised window does
     case query_end: return h.log.push_back(main.on_session_ending() ? "may end" : "refuses the end");
     case end_session: return void(h.run([&] { main.on_session_end(s.id != 0); }));
     case dialog:
@@ -138,7 +138,12 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
         return h.log.push_back(changes);
     }
     case see: return h.log.push_back(std::to_string(s.id) + ": " + shown(h.at(main.hWnd()), s.id));
-    case see_pad: return h.log.push_back("pad " + std::to_string(s.id) + ": " + shown(h.at(h.program.keypad.hWnd()), s.id));
+    case captions: {  // the palette's buttons, or with id 1 the keypad's
+        std::string text = s.id == 0 ? "palette:" : "keypad:";
+        for (int key = 0; key < (s.id == 0 ? 24 : keypad_ui::key_count); ++key)
+            text += (key == 0 ? " " : "|") + h.at((s.id == 0 ? main : h.program.keypad).hWnd()).texts[key];
+        return h.log.push_back(text);
+    }
     case look: return h.log.push_back(windows(h));
     }
 }
@@ -173,11 +178,11 @@ TEST_P(ProgramTest, ShowsWhatItShould) {
 
 // clang-format off
 const Scenario scenarios[] = {
-    {"NoFileGivesTheDefaults", {}, {{start}, {see, 0}, {see, 23}, {see, Cmd_Change}, {see, Command5}, {menu}, {look}, {close}}, "n", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "0: REDO (REDOです。)", "23: ESC (ESCです。)", "24: 登録01", "45: LW設定読込 (disabled) (LightWave3Dﾓﾃﾞﾗｰのｷｰ設定を呼び出します。)", "menu | files: ﾊﾞｰｼﾞｮﾝ 設定の初期化 ﾃﾝｷｰ呼び出し ﾃﾝｷｰを隠す ﾌｫｰﾑ位置変更 ﾃﾝｷｰ位置変更 終了 | 設定: 設定の変更 設定の上書き保存 設定の別名保存 設定の読み込み", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"NoFileGivesTheDefaults", {}, {{start}, {captions}, {see, 0}, {see, Cmd_Change}, {see, Command5}, {menu}, {look}, {close}}, "n", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "palette: REDO|UNDO|Jitter|Jump Points|Smooth|Unify Poly|Section Info|Knife Tool|Remove Poly|Ball Tool|Data Options|Lathe Tool|Load Object|Zoom Out|Zoom In|Motion P Ext|Make Polygon|Load Object|Magnet Tool|Drop Current|Hide Select|Unhide All|Set Value|ESC", "0: REDO (REDOです。)", "24: 登録01", "45: LW設定読込 (disabled) (LightWave3Dﾓﾃﾞﾗｰのｷｰ設定を呼び出します。)", "menu | files: ﾊﾞｰｼﾞｮﾝ 設定の初期化 ﾃﾝｷｰ呼び出し ﾃﾝｷｰを隠す ﾌｫｰﾑ位置変更 ﾃﾝｷｰ位置変更 終了 | 設定: 設定の変更 設定の上書き保存 設定の別名保存 設定の読み込み", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"NoFileSavedOnYes", {}, {{start}, {close}}, "y", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_01.txt", "ended"}},
     {"SecondInstanceOnlySaysSo", valid, {{second_instance}, {start}}, "", {"警告: 本ｿﾌﾄは複数起動できません。", "ended"}},
     {"KeypadSwitchOff", valid, {{start}, {look}, {close}}, "", {"palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "ended"}},
-    {"KeypadSwitchOn", keypad_on, {{start}, {look}, {see, Chk_Tenkey}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing", "33:  [1]"}},
+    {"KeypadSwitchOn", keypad_on, {{start}, {look}, {see, Chk_Tenkey}, {captions, 1}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing", "33:  [1]", "keypad: 7|8|9|4|5|6|1|2|3|0|.|km|m|cm|mm|TAB|ENTER|BS|DEL|-|HOME"}},
     {"NoModelerKeypadOff", valid, {{modeler_gone}, {start}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"NoModelerKeypadOn", keypad_on, {{modeler_gone}, {start}, {look}, {close_pad}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"DamagedFile", with(valid, {{0, "lw_modeler_setting_02"}}), {{start}, {see, 0}, {close}}, "n", {"ｾｯﾃｨﾝｸﾞﾃﾞｰﾀの先頭行に不正が見つかりましたのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "0: REDO (REDOです。)", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
@@ -191,7 +196,7 @@ const Scenario scenarios[] = {
     {"MinimisedModeler", keypad_on, {{modeler_min}, {start}, {click, Mnu_Tenkey_Off}, {look}, {click, 0}, {look}}, "", {"palette shown 352,100 113x360; keypad closed; front nothing", keys("^(a)"), "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"BadKeyString", with(valid, {{2, "cmd_^((,name_x"}}), {{start}, {check, Chk_Beep, "1"}, {click, 0}}, "", {"ﾎﾞﾀﾝ1「x」のｷｰ設定「^((」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。"}},
     {"CutShort", valid, {{start}, {cut_keys}, {click, 0}}, "", {keys("^(a)"), "ｷｰの送信がｼｽﾃﾑに止められました。LightWave3Dﾓﾃﾞﾗｰが管理者として実行されていないか確認してください。"}},
-    {"PopupWatch", with(valid, {{30, "1"}}), {{start}, {see, Check2}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {look}, {minimise}, {dialog, 1}, {tick, 100}, {look}}, "", {"29:  [1]", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown minimised 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"PopupWatch", with(valid, {{30, "1"}}), {{start}, {see, Check2}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {look}, {minimise}, {dialog, 1}, {tick, 100}, {look}, {restore}, {tick, 50}, {look}}, "", {"29:  [1]", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown minimised 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"WatchSwitch", valid, {{start}, {check, Check2, "1"}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {check, Check2, "0"}, {dialog, 1}, {tick, 50}, {look}, {close}}, "", {"palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "ended"}},
     {"WatchModelerGone", with(valid, {{30, "1"}}), {{start}, {click, 0}, {click, Mnu_init}, {modeler_gone}, {tick, 50}, {look}, {tick, 200}}, "c", {keys("^(a)"), "LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
     {"EditMode", keypad_on, {{start}, {click, Mnu_Set_Change}, {look}, {see, Text1}, {see, Cmd_Change}, {click, Command4}, {look}}, "", {"palette shown 326,204 373x360; keypad closed; front LightWave Modeler 5.6", "40: Default", "24: 登録01", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6"}},

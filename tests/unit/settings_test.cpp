@@ -22,7 +22,7 @@ TEST(SettingsFile, SplitsFieldsAtCommasAndLineEndsAndDropsTrailingBlanks) {
         {"cmd_u,name_UNDO\r\n", {"cmd_u", "name_UNDO"}}, {"  lead,trail \t\r\nnext", {"lead", "trail", "next"}},
         {"a,,b\r\n", {"a", "", "b"}}, {"a,\r\nb", {"a", "", "b"}}, {"\r\n\r\nx", {"", "", "x"}}, {"\"\"x\r", {""}},
         {"unix\nline\rmac\r\n", {"unix", "line", "mac"}}, {"\"quoted, kept\" dropped,next\r\n", {"quoted, kept", "next"}},
-        {"\"open to the end", {"open to the end"}}, {"name_ﾃﾝｷｰ 表示 ,x", {"name_ﾃﾝｷｰ 表示", "x"}},
+        {"\"open to the end", {"open to the end"}}, {"\"a,\",b", {"a,", "b"}}, {"name_ﾃﾝｷｰ 表示 ,x", {"name_ﾃﾝｷｰ 表示", "x"}},
     };
     for (const auto& c : cases) {
         Lines fields;
