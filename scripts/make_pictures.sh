@@ -1,24 +1,47 @@
 #!/usr/bin/env bash
 # Makes the README's pictures, docs/palette.png, docs/keypad.png and
-# docs/editor.png, from a real run: two end-to-end tests start tastrel.exe
-# beside the stand-in under Wine and save its windows as they are on screen
-# (the first start, answered OK; the editor with CTRL+z tried on the first
-# button). Run it again after changing what the windows show.
+# docs/editor.png, from a real run under Wine on a virtual display: Tastrel's
+# first start beside the stand-in, its message answered OK, then the editor
+# opened from the "設定" menu. Run it again after changing what the windows show.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 ensure_packages "${TASTREL_PACKAGES[@]}"
 
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target e2e_tests
+cmake --build --preset mingw --target tastrel standin
 start_wine_session "$PWD/build/wine"
 
-artifacts=build/mingw/tests/e2e/artifacts
-rm -f "$artifacts"/{palette,keypad,editor-preview}.bmp
-wine build/mingw/tests/e2e/e2e_tests.exe --gtest_brief=1 \
-  --gtest_filter='StartUp.WithoutSettingsTheDefaultsAreLaidOutAndSavedOnYes:Editor.CtrlZIsTriedInModelerAppliedAndSaved'
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"; [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null; stop_virtual_display' EXIT
+cp build/mingw/tastrel.exe "$folder/"
+wine build/mingw/tests/standin/standin.exe >/dev/null 2>&1 &
+visible() { timeout "$2" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true; }
+visible 'LightWave Modeler.*' 20 >/dev/null
+(cd "$folder" && wine tastrel.exe >/dev/null 2>&1 &)
+# Until the screen stops changing (at most 10 s): the windows have painted.
+settle() {
+  local shot last=""
+  for _ in $(seq 1 20); do
+    sleep 0.5
+    shot=$(import -window root rgb:- | md5sum)
+    [ "$shot" = "$last" ] && return
+    last=$shot
+  done
+}
+shoot() {  # window, picture
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage -strip "docs/$2.png"
+}
+box=$(visible Tastrel 20)
+xdotool windowactivate --sync "$box" key Return
+xdotool mousemove 0 0  # no tooltip in the pictures
+settle
 mkdir -p docs
-for shot in palette:palette keypad:keypad editor-preview:editor; do
-  convert "$artifacts/${shot%%:*}.bmp" -strip "docs/${shot#*:}.png"
-done
+palette=$(visible Tastrel 5)
+shoot "$palette" palette
+shoot "$(visible Tenkey 5)" keypad
+xdotool windowactivate --sync "$palette" key F10 Right Down Return mousemove 0 0  # "設定" → "設定の変更"
+settle
+shoot "$palette" editor
 ls -l docs/*.png
