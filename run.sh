@@ -37,27 +37,16 @@ fi
 first_run=0
 [ -f build/run/lw_m_data_01.txt ] || first_run=1
 wine build/run/tastrel.exe &
-visible() { timeout "$2" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true; }
-# Until the screen stops changing (at most 10 s): start-up is over and the
-# windows have painted.
-settle() {
-  local shot last=""
-  for _ in $(seq 1 20); do
-    sleep 0.5
-    shot=$(import -window root rgb:- | md5sum)
-    [ "$shot" = "$last" ] && return
-    last=$shot
-  done
-}
-first=$(visible Tastrel 20)
+first=$(visible_window Tastrel 20)
 [ "$first_run" -eq 1 ] && [ -n "$first" ] && xdotool windowactivate --sync "$first" key Return
-settle
-palette=$(visible Tastrel 1)
-keypad=$(visible Tenkey 1)
+xdotool mousemove 0 0  # no tooltip in the screenshot
+settle_screen
+palette=$(visible_window Tastrel 1)
+keypad=$(visible_window Tenkey 1)
 if [ -z "$keypad" ] && [ -n "$palette" ]; then
   xdotool windowactivate --sync "$palette" key F10 Down Down Down Return
-  keypad=$(visible Tenkey 5)
-  settle
+  keypad=$(visible_window Tenkey 5)
+  settle_screen
 fi
 if [ -z "$keypad" ] || [ -z "$palette" ]; then
   echo "Tastrel did not show its palette and keypad on the virtual display." >&2
@@ -65,7 +54,7 @@ if [ -z "$keypad" ] || [ -z "$palette" ]; then
 fi
 # Cropped to the stand-in, the palette and the keypad.
 left=99999 top=99999 right=0 bottom=0
-for window in "$(visible 'LightWave Modeler.*' 1)" "$palette" "$keypad"; do
+for window in "$(visible_window 'LightWave Modeler.*' 1)" "$palette" "$keypad"; do
   eval "$(xdotool getwindowgeometry --shell "$window")"
   left=$((X < left ? X : left)) top=$((Y < top ? Y : top))
   right=$((X + WIDTH > right ? X + WIDTH : right)) bottom=$((Y + HEIGHT > bottom ? Y + HEIGHT : bottom))

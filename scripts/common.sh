@@ -94,3 +94,19 @@ start_bench_session() {
   cmake --build --preset mingw --target "$@"
   start_wine_session "$PWD/build/wine-bench"
 }
+
+# The handle of a visible window whose title matches "^$1$", waited for at
+# most $2 seconds; empty when none came.
+visible_window() { timeout "$2" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true; }
+
+# Until the screen stops changing (at most 10 s): start-up is over and the
+# windows have painted.
+settle_screen() {
+  local shot last=""
+  for _ in $(seq 1 20); do
+    sleep 0.5
+    shot=$(import -window root rgb:- | md5sum)
+    [ "$shot" = "$last" ] && return
+    last=$shot
+  done
+}

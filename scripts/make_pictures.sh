@@ -16,32 +16,21 @@ folder=$(mktemp -d)
 trap 'rm -rf "$folder"; [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null; stop_virtual_display' EXIT
 cp build/mingw/tastrel.exe "$folder/"
 wine build/mingw/tests/standin/standin.exe >/dev/null 2>&1 &
-visible() { timeout "$2" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true; }
-visible 'LightWave Modeler.*' 20 >/dev/null
+visible_window 'LightWave Modeler.*' 20 >/dev/null
 (cd "$folder" && wine tastrel.exe >/dev/null 2>&1 &)
-# Until the screen stops changing (at most 10 s): the windows have painted.
-settle() {
-  local shot last=""
-  for _ in $(seq 1 20); do
-    sleep 0.5
-    shot=$(import -window root rgb:- | md5sum)
-    [ "$shot" = "$last" ] && return
-    last=$shot
-  done
-}
 shoot() {  # window, picture
   eval "$(xdotool getwindowgeometry --shell "$1")"
   import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage -strip "docs/$2.png"
 }
-box=$(visible Tastrel 20)
+box=$(visible_window Tastrel 20)
 xdotool windowactivate --sync "$box" key Return
 xdotool mousemove 0 0  # no tooltip in the pictures
-settle
+settle_screen
 mkdir -p docs
-palette=$(visible Tastrel 5)
+palette=$(visible_window Tastrel 5)
 shoot "$palette" palette
-shoot "$(visible Tenkey 5)" keypad
+shoot "$(visible_window Tenkey 5)" keypad
 xdotool windowactivate --sync "$palette" key F10 Right Down Return mousemove 0 0  # "設定" → "設定の変更"
-settle
+settle_screen
 shoot "$palette" editor
 ls -l docs/*.png
