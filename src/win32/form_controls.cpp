@@ -81,7 +81,7 @@ void paint_button(const DRAWITEMSTRUCT& item, HBRUSH face_colour) {
     const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
     const HGDIOBJ old_font = font != nullptr ? SelectObject(dc, font) : nullptr;
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) != 0 ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
 
     // Centre the wrapped caption vertically; "&" marks the access key as usual.
     RECT area = face;
@@ -92,6 +92,15 @@ void paint_button(const DRAWITEMSTRUCT& item, HBRUSH face_colour) {
     DrawTextW(dc, text.c_str(), -1, &measured, format | DT_CALCRECT);
     const int spare = (area.bottom - area.top) - (measured.bottom - measured.top);
     if (spare > 0) area.top += spare / 2;
+    // A disabled caption is embossed, as on a classic button: the system's
+    // grey text can be the very grey of the palette's button face.
+    if (disabled) {
+        RECT highlight = area;
+        OffsetRect(&highlight, 1, 1);
+        SetTextColor(dc, RGB(255, 255, 255));
+        DrawTextW(dc, text.c_str(), -1, &highlight, format);
+    }
+    SetTextColor(dc, disabled ? RGB(128, 128, 128) : GetSysColor(COLOR_BTNTEXT));
     DrawTextW(dc, text.c_str(), -1, &area, format);
 
     if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
