@@ -104,6 +104,7 @@ private:
     void show_stored_caption(std::size_t slot);
     void clear_editor();
     void leave_edit_mode();
+    void open_keypad(bool open);
     void replace_settings(const std::string& path, const std::string& data_file, const std::string& bytes);
     void refuse_settings_file(const std::string& path);
     bool may_close();

@@ -35,22 +35,21 @@ void MainForm::Check2_Click() {
 
 void MainForm::Chk_Tenkey_Click() { state_.Tenkey_Start = switch_text(Chk_Tenkey.value() == 1); }
 
-void MainForm::Mnu_Tenkey_Click() {
-    if (state_.Edit_Mode == 1) {
-        services_.dialogs.message_box(messages::keypad_locked);
-        return;
-    }
-    keypad_.load();
-    state_.Tenkey_Show = switch_on;
-}
+void MainForm::Mnu_Tenkey_Click() { open_keypad(true); }
 
-void MainForm::Mnu_Tenkey_Off_Click() {
+void MainForm::Mnu_Tenkey_Off_Click() { open_keypad(false); }
+
+// The keypad's menu items do nothing but say so while the editor is shown.
+void MainForm::open_keypad(bool open) {
     if (state_.Edit_Mode == 1) {
         services_.dialogs.message_box(messages::keypad_locked);
         return;
     }
-    keypad_.unload();
-    state_.Tenkey_Show = switch_off;
+    if (open)
+        keypad_.load();
+    else
+        keypad_.unload();
+    state_.Tenkey_Show = switch_text(open);
 }
 
 }  // namespace tastrel

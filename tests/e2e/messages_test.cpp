@@ -1,5 +1,5 @@
-// Message boxes of the real program under Wine: at start-up, without
-// Modeler, at a second start, at the end of a Windows session.
+// Message boxes of the real program under Wine: at the first start, at a
+// second start, above the always-in-front windows, at the end of a Windows session.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -41,29 +41,6 @@ TEST(Messages, AFirstStartLaysOutTheDefaultsRefusesASecondStartAndSavesOnYes) {
     answer(*box, IDYES);
     ASSERT_TRUE(program.exited_within(10000));
     EXPECT_NE(sandbox.settings_bytes().find(default_lines()), std::string::npos);
-}
-
-// Without Modeler the pop-up watch of the defaults says so, and the program ends; the damaged file stays as it was.
-TEST(Messages, ADamagedFileGivesOneMessageThenTheDefaultsWhichEndWithoutModeler) {
-    std::vector<std::string> lines = default_file();
-    lines[1] = "2";
-    lines[2] = "cmd_a,name_B0";
-    const Sandbox sandbox("messages-damaged", lines);
-    const Process program(sandbox.exe(), L"", sandbox.folder());
-    std::vector<std::string> texts;
-    while (auto box = wait_message_box(program.id(), 3000)) {
-        texts.push_back(box->text);
-        if (texts.size() == 2) {
-            EXPECT_TRUE(find_child(wait_form(program.id(), L"Tastrel"), "REDO")) << "the defaults";
-        }
-        answer(*box, GetDlgItem(box->window, IDNO) ? IDNO : IDOK);
-    }
-    const std::string not_running = "LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。";
-    EXPECT_EQ(texts, (std::vector<std::string>{"手前にﾁｪｯｸ設定に不正が見つかりましたのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", not_running,
-                                               "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。",
-                                               "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。"}));
-    EXPECT_TRUE(program.exited_within(5000));
-    EXPECT_EQ(sandbox.settings_bytes(), file_text(lines)) << "No leaves the damaged file as it was";
 }
 
 bool above(HWND upper, HWND lower) {
