@@ -247,7 +247,6 @@ public:
     }
     void clear_keys() const { SendMessageTimeoutW(window_, WM_APP + 3, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr); }
     void open_dialog(int fields) const { PostMessageW(window_, WM_APP + 1, static_cast<WPARAM>(fields), 1); }
-    void close_dialog() const { PostMessageW(window_, WM_APP + 2, 0, 0); }
     // The texts of the open dialog's edit fields, top first.
     std::vector<std::string> dialog_fields() const {
         std::vector<std::string> texts;

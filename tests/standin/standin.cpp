@@ -4,8 +4,8 @@
 //   standin.exe [--version 5.0|5.5|5.6] [--log PATH]   (5.6, standin-keys.log beside the exe)
 //
 // Posted to the main window: WM_APP+1 opens a "Numeric" pop-up with wParam
-// edit fields (a "Value:" label first when lParam != 0), WM_APP+2 closes it,
-// WM_APP+3 empties the log.
+// edit fields (a "Value:" label first when lParam != 0) in place of any open
+// one, WM_APP+3 empties the log.
 // Log line: <ms> <MSG> vk=<hex2> mods=<C S A held, or -> target=<window>
 //           char=<U+XXXX or -> qpc=<QueryPerformanceCounter, one clock for all processes>
 #include <windows.h>
@@ -71,7 +71,6 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
         return 0;
     }
     if (message == WM_APP + 1) open_popup(static_cast<int>(wparam), lparam != 0);
-    if (message == WM_APP + 2 && DestroyWindow(popup)) SetForegroundWindow(main_window);
     if (message == WM_APP + 3 && SetFilePointer(log_file, 0, nullptr, FILE_BEGIN) == 0) SetEndOfFile(log_file);
     if (message == WM_DESTROY && window == main_window) PostQuitMessage(0);
     return message >= WM_APP ? 0 : DefWindowProcW(window, message, wparam, lparam);
