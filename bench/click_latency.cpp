@@ -14,7 +14,6 @@
 #include "latency_summary.h"
 #include "logged_standin.h"
 #include "minimal_sender.h"
-#include "support/settings_files.h"
 #include "timed_click.h"
 
 namespace {
@@ -23,9 +22,10 @@ constexpr unsigned vk_u = 0x55;
 constexpr int warm_up_clicks = 3;
 
 // Settings with button 1 typing "u" and the pop-up watch off, so the palette
-// stays shown while the stand-in is in front.
+// stays shown while the stand-in is in front; not always in front, no keypad.
 std::vector<std::string> bench_settings() {
-    std::vector<std::string> lines = tastrel::test::valid_settings_lines();
+    std::vector<std::string> lines = e2e::default_file();
+    lines[1] = lines[32] = "0";
     lines[2] = "cmd_u,name_B0";
     return lines;
 }
@@ -51,15 +51,14 @@ void print_ratios(const Sender& tastrel, const Sender& other) {
 
 int main(int argc, char** argv) {
     const int clicks = argc > 1 ? std::atoi(argv[1]) : 200;
-    e2e::Sandbox sandbox("click-latency");
-    sandbox.write_settings(bench_settings());
+    const e2e::Sandbox sandbox("click-latency", bench_settings());
     const LoggedStandIn modeler("click-latency-keys.log");
     if (modeler.window() == nullptr) {
         std::printf("the stand-in did not start\n");
         return 1;
     }
     const e2e::Process program(sandbox.exe(), L"", sandbox.folder());
-    const HWND palette = e2e::wait_form(program.id(), L"Tastrel");
+    const HWND palette = e2e::wait_window(program.id(), L"Tastrel.Form", L"Tastrel");
     if (palette == nullptr) {
         const auto box = e2e::wait_message_box(program.id(), 0);
         std::printf("no palette%s%s\n", box ? "; message box: " : "", box ? box->text.c_str() : "");

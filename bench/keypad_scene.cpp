@@ -1,8 +1,18 @@
 #include "keypad_scene.h"
 
+namespace {
+
+std::vector<std::string> with_popup_watch() {
+    std::vector<std::string> lines = e2e::default_file();
+    lines[30] = "1";
+    return lines;
+}
+
+}  // namespace
+
 KeypadScene::KeypadScene(std::string_view name, int dialog_fields)
-    : modeler(std::string(name) + "-keys.log"), run(name, /*popup_hide=*/"1") {
-    if (run.palette != nullptr) keypad = e2e::wait_form(run.program.id(), L"Tenkey");
+    : modeler(std::string(name) + "-keys.log"), run(name, with_popup_watch()) {
+    if (run.palette != nullptr) keypad = run.keypad;
     if (modeler.window() == nullptr)
         missing_ = "stand-in";
     else if (keypad == nullptr)

@@ -129,11 +129,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The built-in settings with the pop-up watch on, as they have it.
-    std::vector<std::string> keypad_on = e2e::default_file("1"), keypad_off = keypad_on;
+    std::vector<std::string> keypad_on = e2e::default_file();
+    keypad_on[30] = "1";
+    std::vector<std::string> keypad_off = keypad_on;
     keypad_off[32] = "0";
-    const e2e::Sandbox open_sandbox("startup-keypad-on"), closed_sandbox("startup-keypad-off");
-    open_sandbox.write_settings(keypad_on);
-    closed_sandbox.write_settings(keypad_off);
+    const e2e::Sandbox open_sandbox("startup-keypad-on", keypad_on), closed_sandbox("startup-keypad-off", keypad_off);
 
     Program programs[] = {
         {"Tastrel keypad", open_sandbox.exe(), open_sandbox.folder(), L"Tastrel", palette_buttons, {}},

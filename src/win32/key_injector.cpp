@@ -47,11 +47,6 @@ Inputs to_inputs(std::span<const keys::KeyEvent> events, HKL layout) {
     return inputs;
 }
 
-UINT send_inputs(std::vector<INPUT>& records) {
-    if (records.empty()) return 0;
-    return SendInput(static_cast<UINT>(records.size()), records.data(), sizeof(INPUT));
-}
-
 std::vector<keys::ModifierKey> held_modifiers() {
     std::vector<keys::ModifierKey> held;
     for (const keys::ModifierKey& key : keys::physical_modifiers)
@@ -67,8 +62,8 @@ bool caps_lock_on() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
 
 }  // namespace
 
-SendInputInjector::SendInputInjector(HWND target)
-    : layout_(GetKeyboardLayout(GetWindowThreadProcessId(target, nullptr))) {}
+SendInputInjector::SendInputInjector(HWND target, SendInputFunction send_input)
+    : layout_(GetKeyboardLayout(GetWindowThreadProcessId(target, nullptr))), send_input_(send_input) {}
 
 std::optional<keys::KeyStroke> SendInputInjector::key_for(char32_t ch) const {
     if (ch > 0xFFFF) return std::nullopt;
@@ -80,13 +75,16 @@ SendResult SendInputInjector::send(std::span<const keys::KeyEvent> events) const
     const std::vector<keys::KeyEvent> typed = keys::with_caps_lock_off(events, caps_lock_on());
     all.insert(all.end(), typed.begin(), typed.end());
     Inputs inputs = to_inputs(all, layout_);
-    SendResult result{inputs.records.size(), send_inputs(inputs.records)};
+    const auto send_all = [this](std::vector<INPUT>& records) {
+        return records.empty() ? 0u : send_input_(static_cast<UINT>(records.size()), records.data(), sizeof(INPUT));
+    };
+    SendResult result{inputs.records.size(), send_all(inputs.records)};
     if (!result.complete()) {
         // SendInput inserts a leading part; these events made it whole.
         const auto sent = static_cast<std::size_t>(
             std::upper_bound(inputs.through.begin(), inputs.through.end(), result.inserted) - inputs.through.begin());
         Inputs releases = to_inputs(keys::restore_after(all, sent), layout_);
-        send_inputs(releases.records);
+        send_all(releases.records);
     }
     return result;
 }

@@ -19,8 +19,11 @@ struct SendResult {
 
 class SendInputInjector : public keys::KeyboardLayout {
 public:
+    using SendInputFunction = UINT(WINAPI*)(UINT, LPINPUT, int);
+
     // The layout belongs to a thread: that of the thread that owns `target`.
-    explicit SendInputInjector(HWND target);
+    // `send_input` is SendInput, or a recorder that may take only part of a call.
+    explicit SendInputInjector(HWND target, SendInputFunction send_input = &SendInput);
 
     std::optional<keys::KeyStroke> key_for(char32_t ch) const override;
 
@@ -32,6 +35,7 @@ public:
 
 private:
     HKL layout_;
+    SendInputFunction send_input_;
 };
 
 }  // namespace tastrel::win32

@@ -50,11 +50,6 @@ inline HWND wait_window(DWORD process, const wchar_t* window_class, const wchar_
     return found;
 }
 
-// One of the program's own windows: L"Tastrel" (the palette), L"Tenkey".
-inline HWND wait_form(DWORD process, const wchar_t* title, int ms = 10000) {
-    return wait_window(process, L"Tastrel.Form", title, ms);
-}
-
 inline bool window_gone(HWND window, int ms = 5000) { return wait_until([&] { return !IsWindowVisible(window); }, ms); }
 
 inline std::string window_text(HWND window) {
@@ -119,20 +114,11 @@ inline bool click(HWND button) {
     return PostMessageW(button, BM_CLICK, 0, 0) && in_front;
 }
 
-// Starts a program from its command line; false when it would not start.
-inline bool start(const std::wstring& program, const std::wstring& arguments, const wchar_t* folder,
-                  PROCESS_INFORMATION& info) {
-    std::wstring command = L"\"" + program + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    return CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &info);
-}
-
 // Clicks the first point of the window where its hit test gives `hit`
 // (HTCLOSE, HTMENU) through the X server, as a user's own mouse does, then
 // types the xdotool keys ("Down Return"). Returns at once: Wine starts a
 // Unix program without a handle to wait on.
-inline bool x_click(HWND window, int hit, const std::wstring& keys = L"") {
+inline bool x_click(HWND window, int hit, const std::string& keys = "") {
     POINT at{};
     const auto find_hit = [&] {
         RECT rect{};
@@ -142,34 +128,25 @@ inline bool x_click(HWND window, int hit, const std::wstring& keys = L"") {
                 if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)) == hit) return true;
         return false;
     };
-    PROCESS_INFORMATION info{};
     // The window may still be taking its place on the screen; a move to where the pointer is would never end.
-    if (!wait_until(find_hit) || !start(L"Z:\\usr\\bin\\xdotool", L"mousemove 0 0 mousemove --sync " + std::to_wstring(at.x + 1) + L" " +
-                                              std::to_wstring(at.y + 1) + L" click 1" + (keys.empty() ? L"" : L" sleep 0.5 key " + keys), nullptr, info))
-        return false;
-    for (const HANDLE handle : {info.hThread, info.hProcess})
-        if (handle != nullptr) CloseHandle(handle);
-    return true;
+    return wait_until(find_hit) && WinExec(("Z:\\usr\\bin\\xdotool mousemove 0 0 mousemove --sync " + std::to_string(at.x + 1) + " " +
+                                            std::to_string(at.y + 1) + " click 1" + (keys.empty() ? "" : " sleep 0.5 key " + keys)).c_str(),
+                                           SW_HIDE) > 31;
 }
 
 // Item `item` (0 first) of the palette's menu `menu` (0 "files", 1 "設定"), chosen with the mouse and keys.
 inline bool choose(HWND palette, int menu, int item) {
-    std::wstring keys = menu == 0 ? L"Down " : L"Right ";
-    for (int i = 0; i < item; ++i) keys += L"Down ";
-    return x_click(palette, HTMENU, keys + L"Return");
+    std::string keys = menu == 0 ? "Down " : "Right ";
+    for (int i = 0; i < item; ++i) keys += "Down ";
+    return x_click(palette, HTMENU, keys + "Return");
 }
 
 inline bool caps_lock_on() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
 
 // Presses Caps Lock until this process sees it so; a read right after a press may still show it as it was.
 inline bool switch_caps_lock(bool on) {
-    for (int press = 0; press < 3 && !wait_until([on] { return caps_lock_on() == on; }, 300); ++press) {
-        INPUT inputs[2]{};
-        inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-        inputs[0].ki.wVk = inputs[1].ki.wVk = VK_CAPITAL;
-        inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, inputs, sizeof(INPUT));
-    }
+    for (int press = 0; press < 3 && !wait_until([on] { return caps_lock_on() == on; }, 300); ++press)
+        keybd_event(VK_CAPITAL, 0, 0, 0), keybd_event(VK_CAPITAL, 0, KEYEVENTF_KEYUP, 0);
     return caps_lock_on() == on;
 }
 
@@ -184,7 +161,10 @@ inline std::string file_text(const std::vector<std::string>& lines) {
 class Process {
 public:
     Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
-        start(exe, arguments, folder.c_str(), info_);
+        std::wstring command = L"\"" + exe + L"\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info_);
     }
     ~Process() {
         if (TerminateProcess(info_.hProcess, 1)) WaitForSingleObject(info_.hProcess, 5000);
@@ -201,7 +181,8 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
-// A folder of its own with a copy of tastrel.exe, removed afterwards.
+// A folder of its own with a copy of tastrel.exe, left for a look after a
+// failure: the next run empties it first.
 class Sandbox {
 public:
     explicit Sandbox(std::string_view name, const std::vector<std::string>& settings = {})
@@ -209,20 +190,13 @@ public:
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         fs::copy_file(windows_path(TASTREL_EXE), exe());
-        if (!settings.empty()) write_settings(settings);
-    }
-    ~Sandbox() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
+        if (!settings.empty()) std::ofstream(settings_path(), std::ios::binary) << file_text(settings);
     }
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
     const std::wstring& folder() const { return folder_; }
     std::wstring exe() const { return folder_ + L"\\tastrel.exe"; }
     fs::path settings_path() const { return fs::path(folder_) / "lw_m_data_01.txt"; }
-    void write_settings(const std::vector<std::string>& lines) const {
-        std::ofstream(settings_path(), std::ios::binary) << file_text(lines);
-    }
     // The file as it is on disk, empty when there is none.
     std::string settings_bytes() const {
         std::ifstream file(settings_path(), std::ios::binary);
@@ -262,31 +236,26 @@ private:
 };
 
 // A settings file with the built-in assignments, always in front, the
-// keypad open at start (so start-up never looks for Modeler) and the pop-up watch as given.
-inline std::vector<std::string> default_file(const char* popup_hide = "0") {
+// keypad open at start (so start-up never looks for Modeler), the pop-up watch off.
+inline std::vector<std::string> default_file() {
     std::vector<std::string> lines{"lw_modeler_setting_01", "1"};
     for (const auto& slot : tastrel::default_assignments())
         lines.push_back(std::string(slot.cmd_line) + "," + std::string(slot.name_line));
-    for (const char* line : {"Pos_X5280", "Pos_Y1500", "TPos_X3000", "TPos_Y1200", popup_hide, "0", "1", "end"})
+    for (const char* line : {"Pos_X5280", "Pos_Y1500", "TPos_X3000", "TPos_Y1200", "0", "0", "1", "end"})
         lines.emplace_back(line);
     return lines;
 }
 
-// Tastrel started in a sandbox with that file, closed at the end without saving.
+// Tastrel started in a sandbox with a settings file, ended at the end without saving.
 struct Running {
-    explicit Running(std::string_view name, const char* popup_hide = "0") : sandbox(name, default_file(popup_hide)) {
+    explicit Running(std::string_view name, const std::vector<std::string>& settings = default_file())
+        : sandbox(name, settings) {
         WaitForInputIdle(program.handle(), 10000);  // start-up is over
-    }
-    ~Running() {
-        if (palette == nullptr || program.exited_within(0)) return;
-        PostMessageW(palette, WM_CLOSE, 0, 0);
-        if (auto box = wait_message_box(program.id(), 1500)) answer(*box, IDNO);
-        program.exited_within(5000);
     }
     Sandbox sandbox;
     Process program{sandbox.exe(), L"", sandbox.folder()};
-    HWND palette = wait_form(program.id(), L"Tastrel");
-    HWND keypad = wait_form(program.id(), L"Tenkey");
+    HWND palette = wait_window(program.id(), L"Tastrel.Form", L"Tastrel");
+    HWND keypad = wait_window(program.id(), L"Tastrel.Form", L"Tenkey");
 };
 
 }  // namespace e2e

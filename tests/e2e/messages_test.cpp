@@ -23,8 +23,8 @@ TEST(Messages, AFirstStartLaysOutTheDefaultsRefusesASecondStartAndSavesOnYes) {
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title + ": " + box->text, "Tastrel: ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。");
     answer(*box, IDOK);
-    const HWND palette = wait_form(program.id(), L"Tastrel");
-    EXPECT_TRUE(find_child(palette, "REDO") && find_child(palette, "ESC") && wait_form(program.id(), L"Tenkey"));
+    const HWND palette = wait_window(program.id(), L"Tastrel.Form", L"Tastrel");
+    EXPECT_TRUE(find_child(palette, "REDO") && find_child(palette, "ESC") && wait_window(program.id(), L"Tastrel.Form", L"Tenkey"));
 
     const Process second(sandbox.exe(), L"", sandbox.folder());
     box = wait_message_box(second.id());

@@ -46,15 +46,4 @@ TEST(Windows, AtEveryResolutionTheWindowsHaveTheirDesignedSizeAndAnUntouchedExit
     }
 }
 
-// Wine draws the title-bar buttons with glyphs of its Marlett font: without it they show as "0", "1" and "r".
-TEST(Windows, TheTitleBarButtonsHaveTheirFont) {
-    const HDC screen = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(screen, CreateFontW(16, 0, 0, 0, 0, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, L"Marlett"));
-    wchar_t face[LF_FACESIZE] = {};
-    GetTextFaceW(screen, LF_FACESIZE, face);
-    DeleteObject(SelectObject(screen, old));
-    ReleaseDC(nullptr, screen);
-    EXPECT_STREQ(face, L"Marlett");
-}
-
 }  // namespace

@@ -8,7 +8,6 @@
 #include "keys/key_event_text.h"
 #include "keys/key_string.h"
 #include "support/keyboard_layouts.h"
-#include "support/settings_files.h"
 
 namespace tastrel::test {
 
@@ -60,6 +59,28 @@ private:
     HeadlessHost& host_;
     WindowHandle handle_;
 };
+
+Lines valid_settings_lines() {
+    Lines lines{"lw_modeler_setting_01", "0"};
+    for (char c = 'a'; c < 'a' + 24; ++c) lines.push_back("cmd_^(" + std::string(1, c) + "),name_B" + std::to_string(c - 'a'));
+    lines.insert(lines.end(), {"Pos_X5280", "Pos_Y1500", "TPos_X3000", "TPos_Y1200", "0", "0", "0", "end"});
+    return lines;
+}
+
+std::string join_lines(const Lines& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+Lines split_lines(const std::string& text) {
+    Lines lines;
+    for (std::size_t start = 0, end = 0; start < text.size(); start = end + 2) {
+        end = std::min(text.find("\r\n", start), text.size());
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
 
 void HeadlessHost::put_file(const std::string& name, const Lines& lines) {
     files[path(name)] = *codec->to_ansi(join_lines(lines));

@@ -2,6 +2,7 @@
 // The headless host: one in-memory desktop with Modeler's windows and the
 // program's own, scripted message boxes and file dialogs, in-memory files and
 // a virtual clock. What a user would see happen is written to `log` as text.
+// Settings files start from one valid file, as lines.
 #include <deque>
 #include <map>
 #include <memory>
@@ -21,6 +22,11 @@ using Lines = std::vector<std::string>;
 struct ProcessEnded {};
 
 std::unique_ptr<host::AnsiCodec> make_test_codec();  // CP932
+// A valid settings file: custom assignments on every slot, positions, all switches.
+Lines valid_settings_lines();
+// The lines joined with CR LF after each, as the program writes them, and split again.
+std::string join_lines(const Lines& lines);
+Lines split_lines(const std::string& text);
 // The events of a key string on the US layout, as the host logs them.
 std::string typed(std::string_view key_string);
 

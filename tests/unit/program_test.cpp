@@ -6,7 +6,6 @@
 #include "keypad/keypad_controls.h"
 #include "shell/main_controls.h"
 #include "support/headless_host.h"
-#include "support/settings_files.h"
 
 namespace tastrel {
 namespace {

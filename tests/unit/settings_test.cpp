@@ -7,7 +7,7 @@
 #include "settings/field_reader.h"
 #include "settings/registrations.h"
 #include "settings/settings_file.h"
-#include "support/settings_files.h"
+#include "support/headless_host.h"
 
 namespace tastrel {
 
