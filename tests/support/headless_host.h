@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/services.h"
@@ -69,15 +70,14 @@ public:
     bool exists(WindowHandle window) const;
     std::string name_of(WindowHandle window);
     void advance(int ms);  // runs the forms' timers for `ms` of virtual time
-    // Runs a part of the program; false when it ended the program.
+    // Runs a part of the program; the log tells when it ended the program.
     template <class F>
-    bool run(F&& part) {
+    void run(F&& part) {
         try {
             part();
         } catch (const ProcessEnded&) {
-            ended = true;
+            if (!std::exchange(ended, true)) log.push_back("ended");
         }
-        return !ended;
     }
 
     host::Answer message_box(std::string_view text, std::string_view title, host::Buttons buttons) override;
