@@ -23,7 +23,7 @@ fi
 trap '[ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null; stop_virtual_display' EXIT
 prepare_wine "$PWD/build/wine-run"
 
-wine build/run/standin.exe &
+(cd build/run && wine standin.exe) &
 sleep 2
 if [ "$virtual" -eq 0 ]; then
   wine build/run/tastrel.exe

@@ -14,8 +14,8 @@ start_wine_session "$PWD/build/wine"
 
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"; [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null; stop_virtual_display' EXIT
-cp build/mingw/tastrel.exe "$folder/"
-wine build/mingw/tests/standin/standin.exe >/dev/null 2>&1 &
+cp build/mingw/tastrel.exe build/mingw/tests/standin/standin.exe "$folder/"
+(cd "$folder" && wine standin.exe >/dev/null 2>&1 &)
 visible_window 'LightWave Modeler.*' 20 >/dev/null
 (cd "$folder" && wine tastrel.exe >/dev/null 2>&1 &)
 shoot() {  # window, picture

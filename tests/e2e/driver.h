@@ -110,8 +110,7 @@ inline bool bring_to_front(HWND window) {
 }
 
 inline bool click(HWND button) {
-    const bool in_front = bring_to_front(GetAncestor(button, GA_ROOT));
-    return PostMessageW(button, BM_CLICK, 0, 0) && in_front;
+    return bring_to_front(GetAncestor(button, GA_ROOT)) && PostMessageW(button, BM_CLICK, 0, 0);
 }
 
 // Clicks the first point of the window where its hit test gives `hit`

@@ -15,6 +15,14 @@ std::string default_lines() {
     return file_text({lines.begin() + 2, lines.begin() + 26});
 }
 
+bool above(HWND upper, HWND lower) {
+    HWND window = GetTopWindow(nullptr);
+    while (window != nullptr && window != upper && window != lower) window = GetWindow(window, GW_HWNDNEXT);
+    return window == upper;
+}
+
+// The built-in settings put the palette and the keypad always in front; with
+// the palette active, the question at the end holds both off and comes above them.
 TEST(Messages, AFirstStartLaysOutTheDefaultsRefusesASecondStartAndSavesOnYes) {
     const StandIn modeler;
     const Sandbox sandbox("messages-first-start");
@@ -23,8 +31,8 @@ TEST(Messages, AFirstStartLaysOutTheDefaultsRefusesASecondStartAndSavesOnYes) {
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title + ": " + box->text, "Tastrel: ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。");
     answer(*box, IDOK);
-    const HWND palette = wait_window(program.id(), L"Tastrel.Form", L"Tastrel");
-    EXPECT_TRUE(find_child(palette, "REDO") && find_child(palette, "ESC") && wait_window(program.id(), L"Tastrel.Form", L"Tenkey"));
+    const HWND palette = wait_window(program.id(), L"Tastrel.Form", L"Tastrel"), keypad = wait_window(program.id(), L"Tastrel.Form", L"Tenkey");
+    EXPECT_TRUE(find_child(palette, "REDO") && find_child(palette, "ESC") && keypad);
 
     const Process second(sandbox.exe(), L"", sandbox.folder());
     box = wait_message_box(second.id());
@@ -34,33 +42,16 @@ TEST(Messages, AFirstStartLaysOutTheDefaultsRefusesASecondStartAndSavesOnYes) {
     EXPECT_TRUE(second.exited_within(5000));
     EXPECT_FALSE(wait_message_box(program.id(), 300)) << "one message only";
 
+    ASSERT_TRUE(bring_to_front(palette));
     PostMessageW(palette, WM_CLOSE, 0, 0);
     box = wait_message_box(program.id());
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。");
+    EXPECT_TRUE(above(box->window, palette) && above(box->window, keypad));
+    EXPECT_FALSE(IsWindowEnabled(palette) || IsWindowEnabled(keypad));
     answer(*box, IDYES);
     ASSERT_TRUE(program.exited_within(10000));
     EXPECT_NE(sandbox.settings_bytes().find(default_lines()), std::string::npos);
-}
-
-bool above(HWND upper, HWND lower) {
-    HWND window = GetTopWindow(nullptr);
-    while (window != nullptr && window != upper && window != lower) window = GetWindow(window, GW_HWNDNEXT);
-    return window == upper;
-}
-
-// A box holds off the palette and the keypad and comes above them, though the palette is always in front.
-TEST(Messages, TheVersionBoxHoldsOffThePaletteAndKeypadAndComesAboveThem) {
-    const StandIn modeler;
-    Running run("messages-version");
-    ASSERT_TRUE(choose(run.palette, 0, 0));  // "ﾊﾞｰｼﾞｮﾝ"
-    const auto box = wait_message_box(run.program.id());
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->text.rfind("Tastrel ﾊﾞｰｼﾞｮﾝ ", 0), 0u) << box->text;
-    EXPECT_TRUE(above(box->window, run.palette) && above(box->window, run.keypad));
-    EXPECT_FALSE(IsWindowEnabled(run.palette) || IsWindowEnabled(run.keypad));
-    answer(*box, IDOK);
-    EXPECT_TRUE(IsWindowEnabled(run.palette) && IsWindowEnabled(run.keypad));
 }
 
 // Windows ends the session while Modeler is in front: the save question

@@ -1,7 +1,7 @@
 // A stand-in for the modelling program Tastrel types into: a window with that
 // program's title that logs every keyboard message it receives.
 //
-//   standin.exe [--version 5.0|5.5|5.6] [--log PATH]   (5.6, standin-keys.log beside the exe)
+//   standin.exe [--version 5.0|5.5|5.6] [--log PATH]   (5.6, standin-keys.log in the current folder)
 //
 // Posted to the main window: WM_APP+1 opens a "Numeric" pop-up with wParam
 // edit fields (a "Value:" label first when lParam != 0) in place of any open
@@ -81,9 +81,7 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    std::wstring version = L"5.6", log(MAX_PATH, L'\0');
-    log.resize(GetModuleFileNameW(nullptr, log.data(), MAX_PATH) - 4);  // without ".exe"
-    log += L"-keys.log";
+    std::wstring version = L"5.6", log = L"standin-keys.log";
     for (int i = 1; i + 1 < argc; i += 2) (lstrcmpW(argv[i], L"--log") == 0 ? log : version) = argv[i + 1];
     LocalFree(argv);
     log_file = CreateFileW(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

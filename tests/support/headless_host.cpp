@@ -1,7 +1,6 @@
 #include "support/headless_host.h"
 
 #include <algorithm>
-#include <cctype>
 #include <gtest/gtest.h>
 
 #include "host/twips.h"
@@ -162,12 +161,9 @@ void HeadlessHost::advance(int ms) {
 }
 
 WindowHandle HeadlessHost::find_first_window(std::span<const std::string_view> titles) {
-    const auto same = [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y)); };
     for (std::string_view title : titles)
         for (std::size_t i = 0; i < windows.size(); ++i)
-            if (!windows[i].gone && windows[i].parent == host::no_window &&
-                std::equal(title.begin(), title.end(), windows[i].title.begin(), windows[i].title.end(), same))
-                return WindowHandle{i + 1};
+            if (!windows[i].gone && windows[i].parent == host::no_window && windows[i].title == title) return WindowHandle{i + 1};
     return host::no_window;
 }
 

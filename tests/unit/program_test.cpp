@@ -16,7 +16,7 @@ using test::Lines;
 enum Op {
     start, click, check, pick, type, close, close_pad, press, tick, minimise, restore, query_end, end_session,
     dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys,
-    second_instance, dpi, pointer_at, monitors_150, file, see, captions, look
+    second_instance, dpi, second_monitor, file, see, captions, look
 };
 struct Step {
     Op op;
@@ -101,10 +101,8 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case dialog_gone: h.at(popup).gone = true; return;
     case modeler_gone: h.at(lw).gone = true; return;
     case modeler_back: lw = h.add_window(modeler); return;
-    case fail_popup:  // id 1: answers again
-        h.at(lw).popup_query_fails = s.id == 0;
-        return;
-    case move: h.at(main.hWnd()).rect.left = s.id; return;
+    case fail_popup: h.at(lw).popup_query_fails = s.id == 0; return;  // id 1: answers again
+    case move: h.at(main.hWnd()).rect.left = h.at(main.hWnd()).rect.top = s.id; return;
     case menu: {
         std::string bar = "menu";
         for (const host::MenuLayout& item : h.at(main.hWnd()).layout->menu)
@@ -123,10 +121,10 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case cut_keys: h.keys_cut_short = true; return;
     case second_instance: h.other_instance = true; return;
     case dpi: h.tpp = 1440.0 / s.id; return;
-    case pointer_at: h.pointer = {s.id, 100}; return;
-    case monitors_150:
+    case second_monitor:  // at 150 %, the pointer on it
         h.monitors = {{0, 0, 1024, 768}, {1024, 0, 1536, 1152}};
         h.monitor_tpp = {15, 10};
+        h.pointer = {1500, 100};
         return;
     case file: {
         std::string changes = s.text + ":";  // the lines that differ from the valid file's
@@ -206,7 +204,7 @@ const Scenario scenarios[] = {
     {"PopupQueryFails", with(valid, {{30, "1"}}), {{start}, {dialog, 1}, {tick, 50}, {fail_popup}, {tick, 50}, {look}, {tick, 200}, {fail_popup, 1}, {tick, 50}, {look}, {click, 0}, {tick, 50}, {look}}, "", {"予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", keys("^(a)"), "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"KeptWithoutModelerWatchResumes", with(valid, {{30, "1"}}), {{start}, {click, Mnu_init}, {dialog, 1}, {tick, 50}, {modeler_gone}, {tick, 50}, {look}, {tick, 200}, {modeler_back}, {dialog, 1}, {tick, 50}, {look}}, "c", {"LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing", "palette hidden 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
     {"MovedThenEditedThenClosed", valid, {{start}, {move, 300}, {click, Mnu_Set_Change}, {close}}, "n", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
-    {"MovedAndSaved", valid, {{start}, {move, 300}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {move, -20}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {file, 0, "copy.txt"}, {close}}, "n", {"write lw_m_data_01.txt", "lw_m_data_01.txt: 26=Pos_X4500", "save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "copy.txt: 26=Pos_X0", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"MovedAndSaved", valid, {{start}, {move, 300}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {move, -20}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {file, 0, "copy.txt"}, {close}}, "n", {"write lw_m_data_01.txt", "lw_m_data_01.txt: 26=Pos_X4500 27=Pos_Y4500", "save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "copy.txt: 26=Pos_X0 27=Pos_Y0", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"EditModeStopsTheWatch", with(valid, {{30, "1"}}), {{start}, {click, Mnu_Set_Change}, {dialog, 1}, {tick, 100}, {look}}, "", {"palette shown 326,204 373x360; keypad closed; front LightWave Modeler 5.6"}},
     {"TheEndMenuItem", valid, {{start}, {click, Mnu_init}, {click, mnu_end}, {look}, {click, mnu_end}}, "cn", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"TheKeypadFailsToTakeItsBand", valid, {{start}, {fail_pos}, {click, Mnu_Tenkey}, {look}, {click, Mnu_init}}, "", {"予期せぬｴﾗｰが発生しました。全面表示を中止します。", "palette shown 352,100 113x360; keypad hidden 200,80 95x209; front LightWave Modeler 5.6", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "予期せぬｴﾗｰが発生しました。全面表示を中止します。", "予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)"}},
@@ -221,7 +219,7 @@ const Scenario scenarios[] = {
     {"SaveAsAndRead", valid, {{start}, {click, Mnu_init}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {put_file, 3, "other.txt"}, {choose, 0, "other.txt"}, {click, Mnu_Set_Read}, {see, 0}, {choose}, {click, Mnu_Set_Read}, {choose, 0, "missing.txt"}, {click, Mnu_Set_Read}, {close}}, "n", {"save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "open C:\\Tools\\Tastrel", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "0: file3 (file3です。)", "open C:\\Tools\\Tastrel", "open C:\\Tools\\Tastrel", "設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。設定は変更されていません。\nC:\\Tools\\Tastrel\\missing.txt", "ended"}},
     {"FailedSave", valid, {{start}, {click, Mnu_init}, {fail_writes}, {click, Mnu_Set_Save}, {close}, {look}}, "y", {"設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6"}},
     {"AlwaysInFront", valid, {{start}, {check, Check1, "1"}, {look}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {check, Check1, "0"}, {look}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {fail_pos}, {check, Check1, "1"}, {close}}, "", {"palette shown 352,100 113x360 topmost; keypad shown 200,80 95x209 topmost; front LightWave Modeler 5.6", "write lw_m_data_01.txt", "lw_m_data_01.txt: 1=1", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6", "write lw_m_data_01.txt", "lw_m_data_01.txt:", "予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "ended"}},
-    {"WindowPlaces", keypad_on, {{monitors_150}, {start}, {pointer_at, 1500}, {click, Mnu_Frm_Pos}, {click, Mnu_Tenkey_left}, {look}, {close}}, "n", {"palette shown 1736,396 170x540; keypad shown 1641,472 142x314; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"WindowPlaces", keypad_on, {{second_monitor}, {start}, {click, Mnu_Frm_Pos}, {click, Mnu_Tenkey_left}, {look}, {close}}, "n", {"palette shown 1736,396 170x540; keypad shown 1641,472 142x314; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"UnmovedOffWholePixels", with(valid, {{27, "Pos_Y1507"}}), {{dpi, 168}, {start}, {look}, {close}}, "", {"palette shown 616,176 198x630; keypad closed; front LightWave Modeler 5.6", "ended"}},
     {"Scale120", valid, {{dpi, 120}, {start}, {click, Mnu_Tenkey}, {look}, {close}, {file, 0, "lw_m_data_01.txt"}}, "", {"palette shown 440,125 141x450; keypad shown 250,100 119x261; front LightWave Modeler 5.6", "ended", "lw_m_data_01.txt:"}},
     {"Scale144", valid, {{dpi, 144}, {start}, {click, Mnu_Tenkey}, {close}, {file, 0, "lw_m_data_01.txt"}}, "", {"ended", "lw_m_data_01.txt:"}},
