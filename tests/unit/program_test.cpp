@@ -102,7 +102,10 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case modeler_gone: h.at(lw).gone = true; return;
     case modeler_back: lw = h.add_window(modeler); return;
     case fail_popup: h.at(lw).popup_query_fails = s.id == 0; return;  // id 1: answers again
-    case move: h.at(main.hWnd()).rect.left = h.at(main.hWnd()).rect.top = s.id; return;
+    case move:  // the left edge, and the top when given
+        h.at(main.hWnd()).rect.left = s.id;
+        if (!s.text.empty()) h.at(main.hWnd()).rect.top = std::stoi(s.text);
+        return;
     case menu: {
         std::string bar = "menu";
         for (const host::MenuLayout& item : h.at(main.hWnd()).layout->menu)
@@ -204,7 +207,7 @@ const Scenario scenarios[] = {
     {"PopupQueryFails", with(valid, {{30, "1"}}), {{start}, {dialog, 1}, {tick, 50}, {fail_popup}, {tick, 50}, {look}, {tick, 200}, {fail_popup, 1}, {tick, 50}, {look}, {click, 0}, {tick, 50}, {look}}, "", {"予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", keys("^(a)"), "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"KeptWithoutModelerWatchResumes", with(valid, {{30, "1"}}), {{start}, {click, Mnu_init}, {dialog, 1}, {tick, 50}, {modeler_gone}, {tick, 50}, {look}, {tick, 200}, {modeler_back}, {dialog, 1}, {tick, 50}, {look}}, "c", {"LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing", "palette hidden 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
     {"MovedThenEditedThenClosed", valid, {{start}, {move, 300}, {click, Mnu_Set_Change}, {close}}, "n", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
-    {"MovedAndSaved", valid, {{start}, {move, 300}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {move, -20}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {file, 0, "copy.txt"}, {close}}, "n", {"write lw_m_data_01.txt", "lw_m_data_01.txt: 26=Pos_X4500 27=Pos_Y4500", "save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "copy.txt: 26=Pos_X0 27=Pos_Y0", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"MovedAndSaved", valid, {{start}, {move, 300}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {move, -20, "-20"}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {file, 0, "copy.txt"}, {close}}, "n", {"write lw_m_data_01.txt", "lw_m_data_01.txt: 26=Pos_X4500", "save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "copy.txt: 26=Pos_X0 27=Pos_Y0", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"EditModeStopsTheWatch", with(valid, {{30, "1"}}), {{start}, {click, Mnu_Set_Change}, {dialog, 1}, {tick, 100}, {look}}, "", {"palette shown 326,204 373x360; keypad closed; front LightWave Modeler 5.6"}},
     {"TheEndMenuItem", valid, {{start}, {click, Mnu_init}, {click, mnu_end}, {look}, {click, mnu_end}}, "cn", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"TheKeypadFailsToTakeItsBand", valid, {{start}, {fail_pos}, {click, Mnu_Tenkey}, {look}, {click, Mnu_init}}, "", {"予期せぬｴﾗｰが発生しました。全面表示を中止します。", "palette shown 352,100 113x360; keypad hidden 200,80 95x209; front LightWave Modeler 5.6", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "予期せぬｴﾗｰが発生しました。全面表示を中止します。", "予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)"}},
