@@ -15,6 +15,8 @@ namespace {
 
 constexpr ULONGLONG activation_timeout_ms = 500;
 constexpr DWORD activation_poll_ms = 1;
+constexpr int focus_attempts = 3;
+constexpr UINT focus_settle_timeout_ms = 200;
 
 // Another process's window comes to the front a little after
 // SetForegroundWindow returns; keys sent before that would go astray. Only
@@ -161,6 +163,11 @@ std::string User32Windows::class_name(host::WindowHandle window, int max_chars) 
 // SetForegroundWindow does not take a child window, and SetFocus acts only on
 // windows of the caller's input state: the control's window comes to the
 // front, and this thread shares its input state just while setting the focus.
+// The dialog's thread takes in its activation in its own time and then puts
+// the focus back on the field it last had, as the dialog manager does; on a
+// busy machine that comes after our SetFocus. A message that thread answers
+// comes after what it had pending, so the focus is read after one, and set
+// again when it moved.
 bool User32Windows::focus_control(host::WindowHandle control) {
     const HWND field = to_hwnd(control);
     const HWND top = GetAncestor(field, GA_ROOT);
@@ -168,8 +175,13 @@ bool User32Windows::focus_control(host::WindowHandle control) {
     if (top == nullptr || owner == 0 || !bring_to_front(top)) return false;
     const DWORD self = GetCurrentThreadId();
     const bool attached = owner != self && AttachThreadInput(self, owner, TRUE);
-    SetFocus(field);
-    const bool focused = GetFocus() == field;
+    bool focused = false;
+    for (int attempt = 0; attempt < focus_attempts && !focused; ++attempt) {
+        SetFocus(field);
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, focus_settle_timeout_ms, &ignored);
+        focused = GetFocus() == field;
+    }
     if (attached) AttachThreadInput(self, owner, FALSE);
     return focused;
 }

@@ -191,8 +191,6 @@ public:
         fs::copy_file(windows_path(TASTREL_EXE), exe());
         if (!settings.empty()) std::ofstream(settings_path(), std::ios::binary) << file_text(settings);
     }
-    Sandbox(const Sandbox&) = delete;
-    Sandbox& operator=(const Sandbox&) = delete;
     const std::wstring& folder() const { return folder_; }
     std::wstring exe() const { return folder_ + L"\\tastrel.exe"; }
     fs::path settings_path() const { return fs::path(folder_) / "lw_m_data_01.txt"; }
@@ -209,9 +207,10 @@ private:
 // The stand-in for Modeler, with its key log ("KEYDOWN vk=55 mods=S target=main char=-") and its dialog.
 class StandIn {
 public:
-    explicit StandIn(const std::wstring& version = L"5.6")
+    explicit StandIn(const std::wstring& version = L"5.6", const std::wstring& options = L"")
         : log_(windows_path(E2E_WORK_DIR) + L"\\standin-" + version + L".log"),
-          process_(windows_path(STANDIN_EXE), L"--version " + version + L" --log \"" + log_ + L"\"", windows_path(E2E_WORK_DIR)),
+          process_(windows_path(STANDIN_EXE), options + L" --version " + version + L" --log \"" + log_ + L"\"",
+                   windows_path(E2E_WORK_DIR)),
           window_(wait_window(process_.id(), nullptr, (L"LightWave Modeler " + version).c_str())) {}
     HWND window() const { return window_; }
     std::string keys() const {

@@ -43,8 +43,10 @@ TEST(Keys, PaletteButtonsTypeIntoModeler55WithCapsLockOffOrOn) {
     EXPECT_EQ(newer.keys(), "");
 }
 
+// Modeler is busy: its dialog puts the focus back on the field it last had
+// only after the keypad has focused the next one.
 TEST(Keys, TheKeypadTypesIntoTheRecordedFieldsOfModelersDialog) {
-    const StandIn modeler;
+    const StandIn modeler(L"5.6", L"--busy 50");
     Running run("keys-keypad");
     modeler.open_dialog(3);
     ASSERT_TRUE(wait_until([&] { return modeler.dialog_fields().size() == 3; }));

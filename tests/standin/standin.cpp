@@ -1,7 +1,9 @@
 // A stand-in for the modelling program Tastrel types into: a window with that
 // program's title that logs every keyboard message it receives.
 //
-//   standin.exe [--version 5.0|5.5|5.6] [--log PATH]   (5.6, standin-keys.log in the current folder)
+//   standin.exe [--version 5.0|5.5|5.6] [--log PATH] [--busy MS]
+//   (5.6, standin-keys.log in the current folder, 0: each activation of the
+//   pop-up takes MS before the focus goes back to its field, as in a busy program)
 //
 // Posted to the main window: WM_APP+1 opens a "Numeric" pop-up with wParam
 // edit fields (a "Value:" label first when lParam != 0) in place of any open
@@ -19,6 +21,7 @@ namespace {
 HANDLE log_file = INVALID_HANDLE_VALUE;
 HWND main_window = nullptr, popup = nullptr;
 HWND focus[2] = {};  // the field the main window and the pop-up had when they lost the keyboard
+int busy_ms = 0;
 
 std::string target_name(HWND window) {
     if (window == main_window) return "main";
@@ -67,6 +70,7 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     if (message == WM_ACTIVATE && LOWORD(wparam) == WA_INACTIVE) had_focus = IsChild(window, GetFocus()) ? GetFocus() : nullptr;
     // As the dialog manager does: the keys go back to the field that had them.
     if (message == WM_ACTIVATE && LOWORD(wparam) != WA_INACTIVE && IsWindow(had_focus)) {
+        Sleep(static_cast<DWORD>(busy_ms));
         SetFocus(had_focus);
         return 0;
     }
@@ -81,8 +85,10 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    std::wstring version = L"5.6", log = L"standin-keys.log";
-    for (int i = 1; i + 1 < argc; i += 2) (lstrcmpW(argv[i], L"--log") == 0 ? log : version) = argv[i + 1];
+    std::wstring version = L"5.6", log = L"standin-keys.log", busy = L"0";
+    for (int i = 1; i + 1 < argc; i += 2)
+        (lstrcmpW(argv[i], L"--log") == 0 ? log : lstrcmpW(argv[i], L"--busy") == 0 ? busy : version) = argv[i + 1];
+    busy_ms = _wtoi(busy.c_str());
     LocalFree(argv);
     log_file = CreateFileW(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
