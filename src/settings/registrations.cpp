@@ -5,6 +5,12 @@
 
 namespace tastrel {
 
+std::optional<std::size_t> registration_of(std::string_view data_file) {
+    const auto found = std::find(registrations.begin(), registrations.end(), data_file);
+    if (found == registrations.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - registrations.begin());
+}
+
 bool same_path(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));

@@ -105,6 +105,7 @@ private:
     void clear_editor();
     void leave_edit_mode();
     void open_keypad(bool open);
+    bool put_windows_in_band(host::ZBand band, const char* palette_failed);
     void replace_settings(const std::string& path, const std::string& data_file, const std::string& bytes);
     void refuse_settings_file(const std::string& path);
     bool may_close();

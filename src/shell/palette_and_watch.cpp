@@ -52,16 +52,14 @@ void MainForm::Timer1_Timer() {
     if (modeler == host::no_window) {
         // Said once: the user chose to keep the program; it waits for Modeler.
         if (modeler_gone_told_) return;
-        return quit_without_modeler(
-            messages::modeler_not_running);
+        return quit_without_modeler(messages::modeler_not_running);
     }
     modeler_gone_told_ = false;
 
     const host::WindowHandle popup = services_.windows.last_active_popup(modeler);
     if (popup == host::no_window) {
         Timer1.set_enabled(false);
-        services_.dialogs.message_box(
-            messages::popup_query_failed);
+        services_.dialogs.message_box(messages::popup_query_failed);
         // The watch ends here: a palette it hid must not stay out of reach.
         if (!visible()) set_visible(true);
         return;

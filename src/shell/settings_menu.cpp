@@ -1,7 +1,6 @@
 // The settings menu and the registrations: the built-in settings, carrying the
 // settings into the windows, saving, and reading or switching settings files.
-#include <algorithm>
-#include <cctype>
+#include <string>
 
 #include "core/messages.h"
 #include "core/utf8.h"
@@ -14,29 +13,14 @@
 
 namespace tastrel {
 
-namespace {
-
-// A stored switch read as a number, as the check boxes take it.
-int switch_value(const std::string& text) { return round_half_even(read_number(text)); }
-
-}  // namespace
-
 void MainForm::Apply_Setting_Data() {
     for (int i = 0; i < button_count; ++i) {
         state_.Btn_Cmd[i] = drop_chars(state_.Set_Cmd[i], 4);
         state_.Btn_Name[i] = drop_chars(state_.Set_Name[i], 5);
     }
 
-    if (const auto band = band_of_switch(state_.Top_Most)) {
-        if (!put_in_band(services_.windows, keypad_, *band)) {
-            services_.dialogs.message_box(messages::topmost_failed_keypad);
-            return;
-        }
-        if (!put_in_band(services_.windows, *this, *band)) {
-            services_.dialogs.message_box(messages::topmost_failed);
-            return;
-        }
-    }
+    if (const auto band = band_of_switch(state_.Top_Most); band && !put_windows_in_band(*band, messages::topmost_failed))
+        return;
 
     Check1.set_value(switch_value(state_.Top_Most));
     Check2.set_value(switch_value(state_.Popup_Hide));
@@ -65,11 +49,8 @@ void MainForm::show_stored_caption(std::size_t slot) {
 
 void MainForm::Set_Button_Caption() {
     for (int i = 0; i < button_count; ++i) show_stored_caption(static_cast<std::size_t>(i));
-    const std::string& file = state_.Data_File;
-    Cmd_Change.set_caption(file == "\\lw_m_data_01.txt"   ? "登録01"
-                           : file == "\\lw_m_data_02.txt" ? "登録02"
-                           : file == "\\lw_m_data_03.txt" ? "登録03"
-                                                          : "ﾕｰｻﾞｰ");
+    const std::optional<std::size_t> registration = registration_of(state_.Data_File);
+    Cmd_Change.set_caption(registration ? "登録0" + std::to_string(*registration + 1) : "ﾕｰｻﾞｰ");
 }
 
 void MainForm::Set_Default() {
@@ -115,8 +96,7 @@ bool MainForm::Save_Setting_Data(const std::string& path) {
     const std::string text = compose_settings_text(state_);
     const std::optional<std::string> bytes = services_.codec.to_ansi(text);
     if (!bytes) {
-        services_.dialogs.message_box(
-            messages::unsavable_characters);
+        services_.dialogs.message_box(messages::unsavable_characters);
         return false;
     }
     if (!services_.files.replace_with(path, *bytes)) {
@@ -131,8 +111,8 @@ bool MainForm::Save_Setting_Data(const std::string& path) {
 // the program go on (an end of session refused elsewhere).
 bool MainForm::Ask_Save() {
     if (state_.Set_Changed != 1) return true;
-    const host::Answer answer = services_.dialogs.message_box(
-        messages::save_question, host::app_title, host::Buttons::yes_no_cancel);
+    const host::Answer answer =
+        services_.dialogs.message_box(messages::save_question, host::app_title, host::Buttons::yes_no_cancel);
     if (answer == host::Answer::cancel) return false;
     if (answer != host::Answer::yes) return true;
     if (!Save_Setting_Data(settings_path())) return false;
@@ -145,22 +125,16 @@ void MainForm::Mnu_Set_Save_Click() {
     if (Save_Setting_Data(settings_path())) state_.Set_Changed = 0;
 }
 
-
 // A registration lives in the program's folder; any other file is named whole.
 std::string MainForm::settings_path() const {
     const std::string& file = state_.Data_File;
-    const bool registration = std::any_of(std::begin(registrations), std::end(registrations),
-                                          [&](const char* name) { return file == name; });
-    return registration ? services_.app.program_folder() + file : file;
+    return registration_of(file) ? services_.app.program_folder() + file : file;
 }
 
 void MainForm::Cmd_Change_Click() {
-    const auto* current = std::find_if(std::begin(registrations), std::end(registrations),
-                                       [&](const char* name) { return state_.Data_File == name; });
     // From a file of the user's, the round starts again at the first registration.
-    const char* next = current == std::end(registrations) || current + 1 == std::end(registrations)
-                           ? registrations[0]
-                           : *(current + 1);
+    const std::optional<std::size_t> current = registration_of(state_.Data_File);
+    const char* next = registrations[current && *current + 1 < registrations.size() ? *current + 1 : 0];
     const std::string path = services_.app.program_folder() + next;
     if (const std::optional<std::string> bytes = services_.files.read_all(path)) {
         replace_settings(path, next, *bytes);

@@ -1,23 +1,14 @@
 // The main window's switches: always in front, the pop-up watch, and the
 // keypad's switch and menu items.
 #include "core/messages.h"
-#include "core/vb_number.h"
 #include "shell/main_form.h"
 
 namespace tastrel {
 
 void MainForm::Check1_Click() {
     const auto band = Check1.value() == 0 ? host::ZBand::not_topmost : host::ZBand::topmost;
-    // The keypad first; addressing it opens it.
-    if (!put_in_band(services_.windows, keypad_, band)) {
-        services_.dialogs.message_box(messages::topmost_failed_keypad);
-        return;
-    }
-    if (!put_in_band(services_.windows, *this, band)) {
-        services_.dialogs.message_box(messages::topmost_failed_palette);
-        return;
-    }
-    const int stored = round_half_even(read_number(state_.Top_Most));
+    if (!put_windows_in_band(band, messages::topmost_failed_palette)) return;
+    const int stored = switch_value(state_.Top_Most);
     if (Check1.value() == 0 && stored == 1) {
         state_.Set_Changed = 1;
         state_.Top_Most = switch_off;
@@ -25,6 +16,20 @@ void MainForm::Check1_Click() {
         state_.Set_Changed = 1;
         state_.Top_Most = switch_on;
     }
+}
+
+// The keypad first, as addressing it opens it, then the palette; the palette's
+// refusal has its own message, which differs between start-up and the switch.
+bool MainForm::put_windows_in_band(host::ZBand band, const char* palette_failed) {
+    if (!put_in_band(services_.windows, keypad_, band)) {
+        services_.dialogs.message_box(messages::topmost_failed_keypad);
+        return false;
+    }
+    if (!put_in_band(services_.windows, *this, band)) {
+        services_.dialogs.message_box(palette_failed);
+        return false;
+    }
+    return true;
 }
 
 void MainForm::Check2_Click() {

@@ -63,8 +63,7 @@ std::string windows(test::HeadlessHost& h) {
 
 std::string shown(test::FakeWindow& c, int id) {
     std::string text = c.texts.count(id) ? c.texts.at(id) : "";
-    for (const host::ControlLayout& place : c.layout->controls)
-        if (place.id == id && !place.enabled) text += " (disabled)";
+    if (!host::layout_of(*c.layout, id).enabled) text += " (disabled)";
     if (c.tips.count(id) && !c.tips.at(id).empty()) text += " (" + c.tips.at(id) + ")";
     if (c.checks.count(id)) text += " [" + std::to_string(c.checks.at(id)) + "]";
     if (c.picked.count(id)) text += " #" + std::to_string(c.picked.at(id)) + " of " + std::to_string(c.lists[id].size());
