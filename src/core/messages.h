@@ -27,6 +27,9 @@ inline constexpr const char* modeler_not_running =
     "LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。";
 inline constexpr const char* popup_query_failed =
     "予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)";
+// Modeler did not come to the front within the time a user waits for a click.
+inline constexpr const char* modeler_not_responding =
+    "LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。";
 // When the system takes only part of the keys: typically Modeler runs with
 // more rights than this program.
 inline constexpr const char* keys_blocked =

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace tastrel::host {
 
@@ -12,8 +13,11 @@ public:
     // True when another instance of the program is already running.
     virtual bool previous_instance() = 0;
     virtual void beep() = 0;
-    // One pass of the message loop.
+    // Lets the system go on with what it has for this program (messages
+    // other programs send it, paints) without starting another handler.
     virtual void do_events() = 0;
+    // Writes a failure where a developer looks for it (the debugger's output).
+    virtual void trace(std::string_view text) = 0;
     // Ends the process at once. In tests it unwinds to the harness instead.
     [[noreturn]] virtual void end_process() = 0;
 };

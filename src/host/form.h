@@ -1,11 +1,14 @@
 #pragma once
 // A form as the handlers see it: loaded and unloaded explicitly, with its
 // load, activate, resize and unload events, its geometry in twips and its
-// controls. Addressing the window of an unloaded form loads it.
+// controls. Addressing the window of an unloaded form loads it. What its
+// window reports runs through the program's handler queue, one at a time;
+// a report that had to wait is dropped when its window has gone meanwhile.
 #include <memory>
 #include <vector>
 
 #include "host/form_peer.h"
+#include "host/handler_queue.h"
 
 namespace tastrel::host {
 
@@ -13,7 +16,7 @@ class Control;
 
 class Form : public FormEvents {
 public:
-    Form(FormFactory& factory, const FormLayout& layout);
+    Form(FormFactory& factory, HandlerQueue& handlers, const FormLayout& layout);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
     ~Form() override;
@@ -41,16 +44,18 @@ public:
     void set_window_state(WindowState state) { window().set_state(state); }
 
     // FormEvents: the window's reports, turned into the form's handlers.
+    // Activation and resizing come from the program's own calls as often as
+    // from the user, and start nothing that types or asks: they run at once.
     void on_activate() override { Form_Activate(); }
     void on_resize() override { Form_Resize(); }
-    bool on_close_request() override { return unload(); }
-    bool on_session_ending() override { return Session_Ending(); }
-    void on_session_end(bool ending) override { Session_End(ending); }
-    void on_click(int control) override { Control_Click(control); }
+    void on_close_request() override;
+    bool on_session_ending() override;
+    void on_session_end(bool ending) override;
+    void on_click(int control) override;
     void on_check_clicked(int control, int value) override;
     void on_list_selected(int control, int index) override;
     void on_text_changed(int control, std::string text) override;
-    void on_timer(int control) override { Timer_Tick(control); }
+    void on_timer(int control) override;
 
 protected:
     virtual void Form_Load() {}
@@ -70,11 +75,16 @@ private:
     friend class Control;
     void add(Control& control) { controls_.push_back(&control); }
     Control* find(int id) const;
+    // Runs the handler through the queue, unless the window that reported
+    // it has gone by the time its turn comes.
+    void handle(std::function<void()> handler);
 
     FormFactory& factory_;
+    HandlerQueue& handlers_;
     const FormLayout& layout_;
     std::unique_ptr<FormPeer> peer_;
     std::vector<Control*> controls_;
+    unsigned loads_ = 0;  // which window the form has: each load makes a new one
 };
 
 }  // namespace tastrel::host

@@ -48,11 +48,11 @@ public:
     virtual ~FormEvents() = default;
     virtual void on_activate() = 0;
     virtual void on_resize() = 0;
-    // A close request (close box, system menu, shutdown). False when the form
-    // stays loaded.
-    virtual bool on_close_request() = 0;
+    // A close request (close box, system menu, shutdown).
+    virtual void on_close_request() = 0;
     // Windows asks whether the session may end (sign-out, restart, shutdown):
-    // false keeps it going. Then it says whether the session really ends.
+    // false keeps it going, as while the program is asking something
+    // already. Then it says whether the session really ends.
     virtual bool on_session_ending() = 0;
     virtual void on_session_end(bool ending) = 0;
     virtual void on_click(int control) = 0;           // buttons and menu items

@@ -33,6 +33,8 @@ public:
     // case-sensitive); of several with that title, the first in Z order.
     virtual WindowHandle find_first_window(std::span<const std::string_view> titles) = 0;
     WindowHandle find_window(std::string_view title) { return find_first_window({&title, 1}); }
+    // IsWindow: the handle still names a window.
+    virtual bool is_window(WindowHandle window) = 0;
     // GetWindowTextA with a count of at most `max_chars`.
     virtual std::string window_text(WindowHandle window, int max_chars) = 0;
     // GetLastActivePopup: the window itself when it has no active pop-up, 0 on failure.

@@ -9,8 +9,8 @@
 
 namespace tastrel {
 
-KeypadForm::KeypadForm(host::Services& services, SharedState& state)
-    : host::Form(services.forms, keypad_layout()),
+KeypadForm::KeypadForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state)
+    : host::Form(services.forms, handlers, keypad_layout()),
       Command2(*this, keypad_ui::Command2, host::layout_of(keypad_layout(), keypad_ui::Command2).text),
       Timer1(*this, keypad_ui::Timer1, 0, true),
       services_(services),

@@ -20,7 +20,7 @@ inline constexpr int follow_interval_ms = 50;
 
 class KeypadForm : public host::Form {
 public:
-    KeypadForm(host::Services& services, SharedState& state);
+    KeypadForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state);
 
     std::vector<std::unique_ptr<host::CommandButton>> Command1;
     host::CommandButton Command2;

@@ -31,12 +31,15 @@ void KeypadForm::Command1_Click(int index) {
     }
     const std::string keys = key_string_for(Command1[static_cast<std::size_t>(index)]->caption());
     // Keys go only into the recorded field: when it cannot take the focus,
-    // nothing is typed.
+    // nothing is typed. A field that went away with its dialog meanwhile
+    // is no news; one that is still there means Modeler is too busy.
     if (services_.windows.focus_control(field)) {
         services_.app.do_events();
         const host::SendOutcome outcome = send_key_string(services_.keys, keys);
         if (outcome == host::SendOutcome::sent && (keys == "{ENTER}" || keys == "{TAB}")) ++Edit_No;
         if (outcome == host::SendOutcome::incomplete) services_.dialogs.message_box(messages::keys_blocked);
+    } else if (services_.windows.is_window(field)) {
+        services_.dialogs.message_box(messages::modeler_not_responding);
     }
     Timer1.set_interval(follow_interval_ms);
 }

@@ -10,8 +10,8 @@ std::string_view design_tooltip(int id) { return host::layout_of(main_layout(), 
 
 }  // namespace
 
-MainForm::MainForm(host::Services& services, SharedState& state, KeypadForm& keypad)
-    : host::Form(services.forms, main_layout()),
+MainForm::MainForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state, KeypadForm& keypad)
+    : host::Form(services.forms, handlers, main_layout()),
       Cmd_Change(*this, main_ui::Cmd_Change, design_text(main_ui::Cmd_Change)),
       Cmd_Min(*this, main_ui::Cmd_Min, design_text(main_ui::Cmd_Min)),
       Check1(*this, main_ui::Check1, 1, [this] { Check1_Click(); }),

@@ -18,7 +18,7 @@ namespace tastrel {
 
 class MainForm : public host::Form {
 public:
-    MainForm(host::Services& services, SharedState& state, KeypadForm& keypad);
+    MainForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state, KeypadForm& keypad);
 
     std::vector<std::unique_ptr<host::CommandButton>> Command1;
     host::CommandButton Cmd_Change, Cmd_Min;

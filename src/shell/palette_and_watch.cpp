@@ -21,17 +21,20 @@ void MainForm::Command1_Click(int index) {
 
     std::string& keys = state_.Btn_Cmd[static_cast<std::size_t>(index)];
     keys = from_file_form(keys);
-    if (!type_into_modeler(modeler, keys, index)) return;
+    // The watch goes on after any click; the beep tells only of keys sent.
+    const bool sent = type_into_modeler(modeler, keys, index);
     if (state_.Popup_Hide == switch_on) Timer1.set_enabled(true);
-    if (state_.Beep_On == 1) services_.app.beep();
+    if (sent && state_.Beep_On == 1) services_.app.beep();
 }
 
 // Keys go to Modeler only: when it does not come to the front, nothing is
-// typed. True when every key went out.
+// typed, and the user is told why. True when every key went out.
 bool MainForm::type_into_modeler(host::WindowHandle modeler, const std::string& keys, int index) {
     if (!services_.windows.activate(modeler, host::Minimised::restore)) {
         if (Get_Modeler_Hwnd(services_.windows) == host::no_window)
             quit_without_modeler(messages::modeler_not_started);
+        else
+            services_.dialogs.message_box(messages::modeler_not_responding);
         return false;
     }
     switch (send_key_string(services_.keys, keys)) {

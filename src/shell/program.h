@@ -10,14 +10,20 @@ namespace tastrel {
 
 class Program {
 public:
-    explicit Program(host::Services& services) : keypad(services, state), main(services, state, keypad) {}
+    explicit Program(host::Services& services)
+        : handlers(services.dialogs, services.app), keypad(services, handlers, state),
+          main(services, handlers, state, keypad) {}
 
-    // Loads the main window, which runs the start-up sequence, then shows it.
+    // Loads the main window, which runs the start-up sequence, then shows
+    // it; a tick that comes while start-up asks something waits for it.
     void start() {
-        main.load();
-        if (main.loaded()) main.set_visible(true);
+        handlers.run([this] {
+            main.load();
+            if (main.loaded()) main.set_visible(true);
+        });
     }
 
+    host::HandlerQueue handlers;
     SharedState state;
     KeypadForm keypad;
     MainForm main;

@@ -43,7 +43,9 @@ bool Win32App::previous_instance() {
 
 void Win32App::beep() { MessageBeep(MB_OK); }
 
-void Win32App::do_events() { pump_messages(); }
+void Win32App::do_events() { handle_sent_messages(); }
+
+void Win32App::trace(std::string_view text) { OutputDebugStringW((L"Tastrel: " + widen(text) + L"\n").c_str()); }
 
 void Win32App::end_process() { ExitProcess(0); }
 

@@ -14,6 +14,7 @@ public:
     bool previous_instance() override;
     void beep() override;
     void do_events() override;
+    void trace(std::string_view text) override;
     [[noreturn]] void end_process() override;
 
 private:

@@ -1,23 +1,20 @@
 #pragma once
 #include <windows.h>
 
-#include "win32/form_window.h"
-
 namespace tastrel::win32 {
 
-// Runs what is queued for this thread. A quit request is put back, so the
-// main loop still sees it.
-inline void pump_messages() {
+// What other threads send to this one, and the paints of its windows: no
+// input and nothing posted, so no click and no timer's tick starts a handler
+// and no window of ours takes the keyboard (a button being clicked focuses
+// itself) in the middle of the handler that is waiting. Those wait in the
+// queue, in their order, for the main loop.
+inline void handle_sent_messages() {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        if (preprocess_form_message(message)) continue;
-        TranslateMessage(&message);
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    // A paint leaves the queue once the window has painted; a window that
+    // never does must not keep this loop going.
+    for (int paints = 0; paints < 64 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT); ++paints)
         DispatchMessageW(&message);
-    }
 }
 
 }  // namespace tastrel::win32

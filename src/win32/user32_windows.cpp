@@ -108,6 +108,8 @@ host::WindowHandle User32Windows::find_first_window(std::span<const std::string_
     return to_handle(search.found);
 }
 
+bool User32Windows::is_window(host::WindowHandle window) { return IsWindow(to_hwnd(window)) != 0; }
+
 // A text an ANSI function copies into a buffer of at most `max_chars`,
 // taking as many characters as the call reports.
 template <class Read>

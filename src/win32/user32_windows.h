@@ -13,6 +13,7 @@ public:
     explicit User32Windows(const host::AnsiCodec& codec) : codec_(codec) {}
 
     host::WindowHandle find_first_window(std::span<const std::string_view> titles) override;
+    bool is_window(host::WindowHandle window) override;
     std::string window_text(host::WindowHandle window, int max_chars) override;
     host::WindowHandle last_active_popup(host::WindowHandle window) override;
     bool set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;

@@ -89,9 +89,27 @@ Lines HeadlessHost::file_lines(const std::string& name) const {
     return files.count(path(name)) != 0 ? split_lines(codec->from_ansi(files.at(path(name)))) : Lines{};
 }
 
+void HeadlessHost::take_queued() {
+    while (!queued.empty()) {
+        const std::function<void()> step = std::move(queued.front());
+        queued.pop_front();
+        step();
+    }
+}
+
+// While the user reads the box, its own message loop runs the program's
+// timers and takes what the user does meanwhile. The program asks one
+// thing at a time.
 host::Answer HeadlessHost::message_box(std::string_view text, std::string_view title, host::Buttons buttons) {
     log.push_back((title == host::app_title ? "" : std::string(title) + ": ") + std::string(text));
-    advance(1000);  // the user reads the box; the program's timers tick meanwhile, as in a box's own message loop
+    if (boxes_up_ > 0) ADD_FAILURE() << "a box inside a box: " << text;
+    struct Up {
+        int& boxes;
+        explicit Up(int& b) : boxes(++b) {}
+        ~Up() { --boxes; }
+    } up(boxes_up_);
+    take_queued();
+    advance(1000);
     if (buttons == host::Buttons::ok) return host::Answer::ok;
     if (answers.empty()) ADD_FAILURE() << "no answer scripted for: " << text;
     if (answers.empty()) return host::Answer::cancel;
@@ -195,6 +213,7 @@ std::optional<host::PixelPoint> HeadlessHost::normal_position(WindowHandle windo
 }
 
 bool HeadlessHost::activate(WindowHandle window, host::Minimised minimised) {
+    if (exists(window) && at(window).gone_at_front) at(window).gone = true;
     if (!exists(window) || at(window).refuses_front) return false;
     if (at(window).state == host::WindowState::minimized) {
         if (minimised == host::Minimised::leave) return false;
@@ -234,6 +253,7 @@ host::TwipsRect HeadlessHost::monitor_of(const host::TwipsRect& area) const {
 
 // Made at the design's size, in whole pixels at 15 twips per pixel.
 std::unique_ptr<host::FormPeer> HeadlessHost::create_form(const host::FormLayout& layout, host::FormEvents& events) {
+    if (forms_fail) throw std::runtime_error("no window");
     const WindowHandle handle = add_window(std::string(layout.caption), "ThunderForm");
     at(handle).visible = false;
     at(handle).layout = &layout;
@@ -250,6 +270,7 @@ std::string typed(std::string_view key_string) {
 const keys::KeyboardLayout& HeadlessHost::layout() { return us_layout(); }
 
 bool HeadlessHost::type(std::span<const keys::KeyEvent> events) {
+    if (boxes_up_ > 0) ADD_FAILURE() << "keys typed while a box is up";
     log.push_back("keys " + keys::to_text(events) + " > " + name_of(focus != host::no_window ? focus : foreground));
     return !keys_cut_short;
 }

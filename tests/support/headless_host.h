@@ -4,12 +4,15 @@
 // a virtual clock. What a user would see happen is written to `log` as text.
 // Settings files start from one valid file, as lines.
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "host/services.h"
 #include "shell/program.h"
@@ -35,7 +38,8 @@ std::string typed(std::string_view key_string);
 struct FakeWindow {
     std::string title, class_name;
     WindowHandle parent{}, popup{};  // the last active pop-up; none: itself
-    bool gone = false, visible = true, topmost = false, pos_fails = false, refuses_front = false, popup_query_fails = false;
+    bool gone = false, visible = true, topmost = false, pos_fails = false, refuses_front = false, popup_query_fails = false,
+         gone_at_front = false;
     host::PixelRect rect;
     host::WindowState state = host::WindowState::normal;
     const host::FormLayout* layout = nullptr;
@@ -52,9 +56,12 @@ public:
     Lines log;
     std::deque<host::Answer> answers;
     std::deque<std::optional<std::string>> chosen_files;  // nothing: the dialog cancelled
+    // The user's next steps, taken at the next pass of a message loop (a yield, a box's own loop).
+    std::deque<std::function<void()>> queued;
     std::map<std::string, std::string> files;
     std::string folder = "C:\\Tools\\Tastrel";
-    bool ended = false, writes_fail = false, other_instance = false, keys_cut_short = false, window_pos_fails = false;
+    bool ended = false, writes_fail = false, other_instance = false, keys_cut_short = false, window_pos_fails = false,
+         forms_fail = false;
     double tpp = 15;
     std::vector<host::PixelRect> monitors{{0, 0, 1024, 768}};  // the first is the primary
     std::vector<double> monitor_tpp;  // each monitor's own scale; none: the system's
@@ -90,9 +97,14 @@ public:
     std::string program_folder() const override { return folder; }
     bool previous_instance() override { return other_instance; }
     void beep() override { log.push_back("beep"); }
-    void do_events() override {}
-    [[noreturn]] void end_process() override { throw ProcessEnded{}; }
+    void do_events() override { take_queued(); }
+    void trace(std::string_view text) override { log.push_back("trace " + std::string(text)); }
+    [[noreturn]] void end_process() override {
+        if (boxes_up_ > 0) ADD_FAILURE() << "ended from inside a box";
+        throw ProcessEnded{};
+    }
     WindowHandle find_first_window(std::span<const std::string_view> titles) override;
+    bool is_window(WindowHandle window) override { return exists(window); }
     std::string window_text(WindowHandle window, int max_chars) override;
     WindowHandle last_active_popup(WindowHandle window) override;
     bool set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
@@ -115,6 +127,8 @@ public:
 private:
     friend class FakeForm;
     std::optional<std::string> choose_file(std::string dialog);
+    void take_queued();
+    int boxes_up_ = 0;
     WindowHandle next_sibling(WindowHandle after, WindowHandle parent);
     std::size_t on_monitor(const host::PixelRect& r) const;
     long long now_ms_ = 0;

@@ -14,9 +14,10 @@ using namespace main_ui;
 using test::Lines;
 
 enum Op {
-    start, click, check, pick, type, close, close_pad, press, tick, minimise, restore, query_end, end_session,
-    dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys,
-    second_instance, dpi, second_monitor, file, see, captions, look
+    start, click, check, pick, type, close, close_pad, press, tick, restore, query_end, end_session,
+    dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys, fail_forms,
+    second_instance, dpi, second_monitor, file, see, captions, look,
+    later  // the next step comes at the next pass of a message loop: a yield, a box's own loop
 };
 struct Step {
     Op op;
@@ -81,14 +82,13 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case close: return h.run([&] { main.on_close_request(); });
     case close_pad: return h.run([&] { h.program.keypad.on_close_request(); });
     case press:  // id times, at least once
-        for (int key = 0; key < keypad_ui::key_count; ++key)
+        for (int key = 0; key <= keypad_ui::Command2; ++key)
             if (h.at(h.program.keypad.hWnd()).texts[key] == s.text) {
                 for (int n = 0; n < std::max(s.id, 1); ++n) h.run([&] { h.program.keypad.on_click(key); });
                 return;
             }
         return ADD_FAILURE() << "no key " << s.text;
     case tick: return h.run([&] { h.advance(s.id); });
-    case minimise: return h.run([&] { main.set_window_state(host::WindowState::minimized); });
     case restore: return h.run([&] { main.on_activate(); });  // as activating the minimised window does
     case query_end: return h.log.push_back(main.on_session_ending() ? "may end" : "refuses the end");
     case end_session: return h.run([&] { main.on_session_end(s.id != 0); });
@@ -115,12 +115,16 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case choose: return h.chosen_files.push_back(s.text.empty() ? std::nullopt : std::optional(h.path(s.text)));
     case put_file: return h.put_file(s.text, with(valid, {{2, "cmd_^(x),name_file" + std::to_string(s.id)}}));
     case fail_writes: h.writes_fail = true; return;
-    case refuse_front: h.at(lw).refuses_front = true; return;
+    case refuse_front:  // id 0: Modeler does not come to the front; 1: it goes as it is asked to; 2: its dialog does not
+        h.at(s.id == 2 ? popup : lw).refuses_front = s.id != 1;
+        h.at(lw).gone_at_front = s.id == 1;
+        return;
     case fail_pos:  // every window's, or the palette's alone
         h.window_pos_fails = s.id == 0;
         h.at(main.hWnd()).pos_fails = true;
         return;
     case cut_keys: h.keys_cut_short = true; return;
+    case fail_forms: h.forms_fail = true; return;
     case second_instance: h.other_instance = true; return;
     case dpi: h.tpp = 1440.0 / s.id; return;
     case second_monitor:  // at 150 %, the pointer on it
@@ -144,6 +148,7 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
         return h.log.push_back(text);
     }
     case look: return h.log.push_back(h.ended ? "front " + h.name_of(h.foreground) : windows(h));
+    case later: return;
     }
 }
 
@@ -156,8 +161,13 @@ TEST_P(ProgramTest, ShowsWhatItShould) {
     if (!scenario.file.empty()) h.put_file("lw_m_data_01.txt", scenario.file);
     for (const char* a = scenario.answers; *a != '\0'; ++a)
         h.answers.push_back(*a == 'y' ? host::Answer::yes : *a == 'n' ? host::Answer::no : host::Answer::cancel);
-    for (const Step& step : scenario.steps)
-        if (!h.ended || step.op == file || step.op == look) perform(h, step, lw, popup);  // as things are left
+    for (auto step = scenario.steps.begin(); step != scenario.steps.end(); ++step) {
+        if (step->op == later) {
+            h.queued.push_back([&h, &lw, &popup, next = *++step] { perform(h, next, lw, popup); });
+            continue;
+        }
+        if (!h.ended || step->op == file || step->op == look) perform(h, *step, lw, popup);  // as things are left
+    }
     std::string actual;  // as the table would hold it
     for (const std::string& line : h.log) {
         actual += "\n     \"";
@@ -183,13 +193,16 @@ const Scenario scenarios[] = {
     {"SessionEnd", valid, {{start}, {click, Mnu_init}, {query_end}, {query_end}, {end_session, 0}, {look}, {query_end}, {end_session, 1}}, "cny", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "refuses the end", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "may end", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_01.txt", "may end", "ended"}},
     {"About", valid, {{start}, {click, Mnu_About}}, "", {"Tastrel ﾊﾞｰｼﾞｮﾝ 1.1.0\nLightWave Modeler 5.0 / 5.5 / 5.6 用ﾎﾞﾀﾝﾊﾟﾚｯﾄとﾃﾝｷｰ"}},
     {"ClicksTypeKeys", valid, {{start}, {click, 0}, {click, 23}, {check, Chk_Beep, "1"}, {click, 5}, {look}}, "", {keys("^(a)"), keys("^(x)"), keys("^(f)"), "beep", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
-    {"RefusedFront", valid, {{start}, {refuse_front}, {click, 0}}, "", {}},
+    {"RefusedFront", with(valid, {{30, "1"}}), {{start}, {dialog, 1}, {fail_popup}, {tick, 50}, {fail_popup, 1}, {refuse_front}, {click, 0}, {tick, 50}, {look}}, "", {"予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)", "LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"ModelerGoesAsItIsActivated", valid, {{start}, {refuse_front, 1}, {click, 0}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
+    {"BusyDialog", keypad_on, {{start}, {dialog, 3}, {tick, 50}, {refuse_front, 2}, {press, 0, "1"}, {dialog_gone}, {press, 0, "2"}, {press, 0, "最小化"}, {look}}, "", {"LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。", "palette shown 352,100 113x360; keypad shown minimised 200,80 95x209; front nothing"}},
+    {"AWindowThatCannotBeMade", valid, {{start}, {fail_forms}, {click, Mnu_Tenkey}, {look}}, "", {"trace no window", "予期せぬｴﾗｰが発生しました。\nno window", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"ModelerGoneAtClick", valid, {{start}, {modeler_gone}, {click, 0}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"ModelerGoneCancelKeeps", valid, {{start}, {click, Mnu_init}, {modeler_gone}, {click, 0}, {look}}, "c", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
     {"MinimisedModeler", keypad_on, {{modeler_min}, {start}, {click, Mnu_Tenkey_Off}, {look}, {click, 0}, {look}}, "", {"palette shown 352,100 113x360; keypad closed; front nothing", keys("^(a)"), "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"BadKeyString", with(valid, {{2, "cmd_^((,name_x"}}), {{start}, {check, Chk_Beep, "1"}, {click, 0}}, "", {"ﾎﾞﾀﾝ1「x」のｷｰ設定「^((」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。"}},
-    {"CutShort", valid, {{start}, {check, Chk_Beep, "1"}, {cut_keys}, {click, 0}}, "", {keys("^(a)"), "ｷｰの送信がｼｽﾃﾑに止められました。LightWave3Dﾓﾃﾞﾗｰが管理者として実行されていないか確認してください。"}},
-    {"PopupWatch", with(valid, {{30, "1"}}), {{start}, {see, Check2}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {look}, {minimise}, {dialog, 1}, {tick, 100}, {look}, {restore}, {tick, 50}, {look}}, "", {"29:  [1]", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown minimised 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"CutShort", with(valid, {{30, "1"}}), {{start}, {check, Chk_Beep, "1"}, {dialog, 1}, {fail_popup}, {tick, 50}, {fail_popup, 1}, {cut_keys}, {click, 0}, {tick, 50}, {look}}, "", {"予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)", keys("^(a)"), "ｷｰの送信がｼｽﾃﾑに止められました。LightWave3Dﾓﾃﾞﾗｰが管理者として実行されていないか確認してください。", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"PopupWatch", with(valid, {{30, "1"}}), {{start}, {see, Check2}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {look}, {click, Cmd_Min}, {dialog, 1}, {tick, 100}, {look}, {restore}, {tick, 50}, {look}}, "", {"29:  [1]", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown minimised 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"WatchSwitch", valid, {{start}, {check, Check2, "1"}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {check, Check2, "0"}, {dialog, 1}, {tick, 50}, {look}, {close}}, "", {"palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "ended"}},
     {"WatchModelerGone", with(valid, {{30, "1"}}), {{start}, {click, 0}, {click, Mnu_init}, {modeler_gone}, {tick, 50}, {look}, {tick, 200}}, "c", {keys("^(a)"), "LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
     {"EditMode", keypad_on, {{start}, {click, Mnu_Set_Change}, {look}, {see, Text1}, {see, Cmd_Change}, {click, Command4}, {look}}, "", {"palette shown 326,204 373x360; keypad closed; front LightWave Modeler 5.6", "40: Default", "24: 登録01", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6"}},
@@ -197,9 +210,13 @@ const Scenario scenarios[] = {
     {"ApplyAndSave", valid, {{start}, {click, Mnu_Set_Change}, {click, Command2}, {pick, List1, "2"}, {pick, List2, "11"}, {see, Text1}, {click, 7}, {type, Text1, "&"}, {click, Command2}, {see, 7}, {see, Text1}, {see, List1}, {see, List2}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {close}}, "", {"未選択項目があります。", "40: A+ｶﾝﾏ", keys("%(,)"), "7: && (&です。)", "40: Default", "38:  #-1 of 3", "39:  #-1 of 120", "write lw_m_data_01.txt", "lw_m_data_01.txt: 9=cmd_%(!),name_&", "ended"}},
     {"ResetFromTheEditor", valid, {{start}, {click, Mnu_Set_Change}, {pick, List1, "1"}, {pick, List2, "89"}, {type, Text1, "x"}, {click, Mnu_init}, {look}, {see, List1}, {see, List2}, {see, Text1}, {close}}, "n", {"palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "38:  #-1 of 3", "39:  #-1 of 120", "40: Default", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"Suggestions", valid, {{start}, {click, Mnu_Set_Change}, {pick, List2, "89"}, {see, Text1}, {pick, List1, "1"}, {see, Text1}, {pick, List3, "3"}, {see, Text1}, {click, Command3}, {see, List3}}, "", {"40: z", "40: C+z", "40: Add Points", "41:  #-1 of 237"}},
-    {"CancelAndLeave", valid, {{start}, {click, Mnu_Set_Change}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 0}, {click, Command3}, {see, 0}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 1}, {click, Command4}, {see, 1}, {look}}, "", {keys("^(z)"), "0: B0 (B0です。)", keys("^(z)"), "1: B1 (B1です。)", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"CancelAndLeave", valid, {{start}, {click, Mnu_Set_Change}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 0}, {click, Command3}, {see, 0}, {click, Command2}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 1}, {click, Command4}, {see, 1}, {look}}, "", {keys("^(z)"), "0: B0 (B0です。)", "設定変更するﾎﾞﾀﾝを選択して下さい。", keys("^(z)"), "1: B1 (B1です。)", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"EditModeWithoutModeler", valid, {{start}, {click, Mnu_Set_Change}, {modeler_gone}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 0}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"FollowTimer", keypad_on, {{start}, {dialog, 3}, {tick, 50}, {press, 0, "7"}, {press, 0, "TAB"}, {press, 0, "2"}, {dialog_gone}, {tick, 50}, {dialog, 3}, {tick, 50}, {press, 0, "3"}, {press, 0, "ENTER"}, {dialog_gone}, {dialog, 2, "Static"}, {tick, 50}, {press, 0, "km"}, {press, 2, "TAB"}, {press, 0, "5"}, {dialog_gone}, {tick, 50}, {press, 0, "6"}, {dialog, 22}, {tick, 50}, {press, 20, "TAB"}, {press, 0, "-"}, {press, 0, "."}}, "", {"keys 37↓↑ > Numeric field 0", "keys 09↓↑ > Numeric field 0", "keys 32↓↑ > Numeric field 1", "keys 33↓↑ > Numeric field 0", "keys 0D↓↑ > Numeric field 0", "keys 4B↓↑ 4D↓↑ > Numeric field 1", "keys 09↓↑ > Numeric field 1", "keys 35↓↑ > Numeric field 1", "keys 09↓↑ > Numeric field 0", "keys 09↓↑ > Numeric field 1", "keys 09↓↑ > Numeric field 2", "keys 09↓↑ > Numeric field 3", "keys 09↓↑ > Numeric field 4", "keys 09↓↑ > Numeric field 5", "keys 09↓↑ > Numeric field 6", "keys 09↓↑ > Numeric field 7", "keys 09↓↑ > Numeric field 8", "keys 09↓↑ > Numeric field 9", "keys 09↓↑ > Numeric field 10", "keys 09↓↑ > Numeric field 11", "keys 09↓↑ > Numeric field 12", "keys 09↓↑ > Numeric field 13", "keys 09↓↑ > Numeric field 14", "keys 09↓↑ > Numeric field 15", "keys 09↓↑ > Numeric field 0", "keys 09↓↑ > Numeric field 1", "keys 09↓↑ > Numeric field 2", "keys BD↓↑ > Numeric field 3", "keys BE↓↑ > Numeric field 3"}},
+    {"QueuedPressesAndClicksWaitTheirTurn", keypad_on, {{start}, {dialog, 3}, {tick, 50}, {later}, {press, 0, "2"}, {later}, {click, 0}, {press, 0, "1"}}, "", {"keys 31↓↑ > Numeric field 0", "keys 32↓↑ > Numeric field 0", keys("^(a)")}},
+    {"APressQueuedBehindABox", keypad_on, {{start}, {dialog, 3}, {tick, 50}, {later}, {press, 0, "1"}, {click, Mnu_About}}, "", {"Tastrel ﾊﾞｰｼﾞｮﾝ 1.1.0\nLightWave Modeler 5.0 / 5.5 / 5.6 用ﾎﾞﾀﾝﾊﾟﾚｯﾄとﾃﾝｷｰ", "keys 31↓↑ > Numeric field 0"}},
+    {"ModelerGoneDuringTheExitQuestion", valid, {{start}, {click, Mnu_init}, {later}, {modeler_gone}, {close}}, "y", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_01.txt", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
+    {"ModelerGoneWhileTheKeypadSaysSo", with(keypad_on, {{30, "1"}}), {{start}, {modeler_gone}, {close_pad}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"KeypadMenus", valid, {{start}, {click, Mnu_Tenkey}, {look}, {click, Mnu_Set_Change}, {click, Mnu_Tenkey}, {click, Command4}, {click, Mnu_Tenkey_Off}, {look}, {check, Chk_Tenkey, "1"}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6", "ﾃﾝｷｰの変更はできません。また、設定中にﾃﾝｷｰは使用できません。", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "write lw_m_data_01.txt", "lw_m_data_01.txt: 32=1"}},
     {"Registrations", valid, {{put_file, 2, "lw_m_data_02.txt"}, {start}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}, {click, Mnu_init}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}}, "y", {"0: file2 (file2です。)", "24: 登録02", "ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "0: REDO (REDOです。)", "24: 登録03", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_03.txt", "0: B0 (B0です。)", "24: 登録01"}},
     {"WatchAfterTheEditor", valid, {{start}, {click, Mnu_Set_Change}, {click, Command4}, {dialog, 1}, {tick, 50}, {look}, {dialog_gone}, {tick, 50}, {dialog, 1}, {tick, 100}, {look}}, "", {"palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
