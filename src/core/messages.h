@@ -14,8 +14,13 @@ inline std::string bad_key_string(int button, std::string_view caption, std::str
     return "ﾎﾞﾀﾝ" + std::to_string(button) + "「" + std::string(caption) + "」のｷｰ設定「" + std::string(keys) +
            "」に誤りがあるため、送信できません。設定ﾃﾞｰﾀを確認してください。";
 }
-// Followed by what went wrong, when the program cannot start at all.
+// Followed by what went wrong: a failure no handler of the program expected.
 inline constexpr const char* unexpected_error = "予期せぬｴﾗｰが発生しました。\n";
+// What went wrong, when the system refused the program a window or a timer.
+inline constexpr const char* window_not_made = "ｳｨﾝﾄﾞｳを作成できませんでした。";
+inline constexpr const char* control_not_made = "ｺﾝﾄﾛｰﾙを作成できませんでした。";
+inline constexpr const char* window_class_not_registered = "ｳｨﾝﾄﾞｳｸﾗｽを登録できませんでした。";
+inline constexpr const char* timer_not_started = "ﾀｲﾏｰを開始できませんでした。";
 
 // Start-up and Modeler.
 inline constexpr const char* second_instance = "本ｿﾌﾄは複数起動できません。";

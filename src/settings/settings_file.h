@@ -19,8 +19,12 @@ void read_settings_text(std::string_view text, SharedState& state);
 // reader dropped.
 std::optional<std::string_view> first_settings_fault(SharedState& state, std::string_view expected_header);
 
+// The stored lines as the whole file, each line ended by CR LF. A field the
+// reader would not give back as it stands is written in double quotes.
+std::string settings_text(const SharedState& state);
+
 // Refills the stored key, caption and position lines from the live state and
-// returns the whole file, each line ended by CR LF.
+// returns settings_text of them.
 std::string compose_settings_text(SharedState& state);
 
 // The three key strings that type a comma are stored with "!" in its place.

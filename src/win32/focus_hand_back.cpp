@@ -5,24 +5,32 @@
 namespace tastrel::win32 {
 namespace {
 
-constexpr UINT decline_ms = 500;
-BOOL CALLBACK decline(HWND window, LPARAM) {
-    if (is_form(window)) decline_activation_briefly(window);
+bool declines(HWND form) { return (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_NOACTIVATE) != 0; }
+
+BOOL CALLBACK decline_form(HWND window, LPARAM) noexcept {
+    if (is_form(window)) decline_activation(window);
+    return TRUE;
+}
+
+BOOL CALLBACK accept_form(HWND window, LPARAM accepted) noexcept {
+    if (!is_form(window) || !declines(window)) return TRUE;
+    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) & ~WS_EX_NOACTIVATE);
+    *reinterpret_cast<bool*>(accepted) = true;
     return TRUE;
 }
 
 }  // namespace
 
-void decline_activation_briefly() { EnumThreadWindows(GetCurrentThreadId(), decline, 0); }
+void decline_activation() { EnumThreadWindows(GetCurrentThreadId(), decline_form, 0); }
 
-void decline_activation_briefly(HWND form) {
-    SetWindowLongPtrW(form, GWL_EXSTYLE, GetWindowLongPtrW(form, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
-    SetTimer(form, decline_activation_timer_id, decline_ms, nullptr);
+void decline_activation(HWND form) {
+    if (!declines(form)) SetWindowLongPtrW(form, GWL_EXSTYLE, GetWindowLongPtrW(form, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
 }
 
-void accept_activation_again(HWND form) {
-    KillTimer(form, decline_activation_timer_id);
-    SetWindowLongPtrW(form, GWL_EXSTYLE, GetWindowLongPtrW(form, GWL_EXSTYLE) & ~WS_EX_NOACTIVATE);
+bool accept_activation() {
+    bool accepted = false;
+    EnumThreadWindows(GetCurrentThreadId(), accept_form, reinterpret_cast<LPARAM>(&accepted));
+    return accepted;
 }
 
 }  // namespace tastrel::win32

@@ -1,19 +1,20 @@
 #pragma once
-// Handing the keyboard to another program's window for good. Under Wine the
-// window manager, when the window it had focused goes away (the keypad
-// closed), gives the focus to another window of ours, and Wine activates it:
-// the palette would take the keyboard back from Modeler. For a moment after a
-// hand-back our windows cannot be activated that way.
+// Handing the keyboard to another program's window for good. When the
+// window the window manager had focused goes away (the keypad closed), the
+// window manager of an X desktop gives the focus to another window of ours,
+// and Wine activates it: the palette would take the keyboard back from
+// Modeler, however late that comes on a busy machine. After a hand-back our
+// windows decline activation that the user did not ask for (a window that
+// declines is still clicked, and the click lets them take it again).
 #include <windows.h>
 
 namespace tastrel::win32 {
 
-// The forms' timer that ends the moment.
-inline constexpr UINT_PTR decline_activation_timer_id = 999;
-
-void decline_activation_briefly();
-// The same for one form, when it is shown without the focus.
-void decline_activation_briefly(HWND form);
-void accept_activation_again(HWND form);
+// Every form declines, or one: a form shown without the focus.
+void decline_activation();
+void decline_activation(HWND form);
+// The user clicked one of the forms: all take activation again. False when
+// none declined.
+bool accept_activation();
 
 }  // namespace tastrel::win32

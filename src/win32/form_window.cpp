@@ -11,8 +11,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "core/messages.h"
 #include "host/layout.h"
 #include "host/twips.h"
+#include "win32/failure.h"
 #include "win32/focus_hand_back.h"
 #include "win32/form_controls.h"
 #include "win32/handles.h"
@@ -68,7 +70,8 @@ class FormWindow final : public host::FormPeer {
 public:
     // With `palette_first` only the palette's own buttons are made with the
     // window; create_controls() makes the rest later.
-    FormWindow(const host::FormLayout& layout, host::FormEvents& events, Scale scale, int& open_forms, bool palette_first);
+    FormWindow(const host::FormLayout& layout, host::FormEvents& events, Scale scale, int& open_forms, bool palette_first,
+               const FailureReport& report);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -127,6 +130,7 @@ private:
     static FormWindow* bound_to(HWND window, UINT message, LPARAM lparam);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT on_activate(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT on_mouse_activate(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT on_size();
     LRESULT on_close();
     LRESULT on_session_end(bool ending);
@@ -157,9 +161,10 @@ private:
 
     const host::FormLayout& layout_;
     host::FormEvents& events_;
-    // Places on the desktop convert at the system resolution, as every other
-    // twips figure of the program does; the window's own layout and size
-    // convert at the resolution of the monitor it is on.
+    const FailureReport& report_;
+    // The window's place and size convert at the system resolution, as every
+    // other twips figure of the program does, so a rectangle is in one unit;
+    // its own layout converts at the resolution of the monitor it is on.
     const Scale desktop_;
     Scale scale_;
     int& open_forms_;
@@ -178,9 +183,10 @@ private:
 };
 
 FormWindow::FormWindow(const host::FormLayout& layout, host::FormEvents& events, Scale scale, int& open_forms,
-                       bool palette_first)
+                       bool palette_first, const FailureReport& report)
     : layout_(layout),
       events_(events),
+      report_(report),
       desktop_(scale),
       scale_(scale),
       open_forms_(open_forms),
@@ -215,10 +221,11 @@ void FormWindow::create_window() {
     RECT outer{0, 0, scale_.x(layout_.client_width), scale_.y(layout_.client_height)};
     UniqueMenu menu_bar = make_menu_bar(layout_.menu);
     AdjustWindowRectEx(&outer, form_style, menu_bar != nullptr, 0);
-    CreateWindowExW(0, form_class_name, widen(layout_.caption).c_str(), form_style, CW_USEDEFAULT, CW_USEDEFAULT,
-                    outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_bar.get(),
+    // A button on the taskbar also while the form declines activation.
+    CreateWindowExW(WS_EX_APPWINDOW, form_class_name, widen(layout_.caption).c_str(), form_style, CW_USEDEFAULT,
+                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_bar.get(),
                     GetModuleHandleW(nullptr), this);
-    if (!hwnd_) throw std::runtime_error("the form's window could not be created");
+    if (!hwnd_) throw_system_error(messages::window_not_made);
     menu_bar.release();  // the window destroys its menu bar with itself
 }
 
@@ -280,7 +287,7 @@ void FormWindow::create_controls() {
 void FormWindow::create_control_window(const host::ControlLayout& place, std::optional<HWND> after) {
     ControlState& control = controls_[place.id];
     control.window = create_control(hwnd_.get(), layout_, place, scale_, font_for(place), control.text);
-    if (control.window == nullptr) return;  // the form still works without it, its state kept
+    if (control.window == nullptr) throw_system_error(messages::control_not_made);
     constexpr UINT z_only = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     if (after && GetWindow(control.window, GW_HWNDPREV) != *after)
         SetWindowPos(control.window, *after != nullptr ? *after : HWND_TOP, 0, 0, 0, 0, z_only);
@@ -322,7 +329,7 @@ host::TwipsRect FormWindow::bounds() const {
     RECT rect{};
     GetWindowRect(hwnd_.get(), &rect);
     return {rect.left * desktop_.twips_per_pixel_x, rect.top * desktop_.twips_per_pixel_y,
-            (rect.right - rect.left) * scale_.twips_per_pixel_x, (rect.bottom - rect.top) * scale_.twips_per_pixel_y};
+            (rect.right - rect.left) * desktop_.twips_per_pixel_x, (rect.bottom - rect.top) * desktop_.twips_per_pixel_y};
 }
 
 host::PixelRect FormWindow::pixel_bounds() const {
@@ -331,9 +338,15 @@ host::PixelRect FormWindow::pixel_bounds() const {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+// A move keeps the size the window has: taken to a monitor of another
+// resolution, it takes the size the system gives it there.
 void FormWindow::set_bounds(const host::TwipsRect& b) {
-    SetWindowPos(hwnd_.get(), nullptr, desktop_.x(b.left), desktop_.y(b.top), scale_.x(b.width), scale_.y(b.height),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rect{};
+    GetWindowRect(hwnd_.get(), &rect);
+    const int width = desktop_.x(b.width), height = desktop_.y(b.height);
+    const bool same_size = width == rect.right - rect.left && height == rect.bottom - rect.top;
+    SetWindowPos(hwnd_.get(), nullptr, desktop_.x(b.left), desktop_.y(b.top), width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (same_size ? SWP_NOSIZE : 0));
 }
 
 // Moved to a monitor of another resolution, or that monitor's scaling
@@ -380,7 +393,7 @@ void FormWindow::set_visible(bool visible) {
     if (!take_focus && IsWindowVisible(hwnd_.get())) return;  // shown already: SW_SHOWNA would change nothing
     // Under Wine the window manager may focus a window as it appears, and
     // Wine would activate it: a window shown without the focus declines that.
-    if (!take_focus) decline_activation_briefly(hwnd_.get());
+    if (!take_focus) decline_activation(hwnd_.get());
     ShowWindow(hwnd_.get(), take_focus ? SW_SHOW : SW_SHOWNA);
     if (take_focus) SetForegroundWindow(hwnd_.get());
 }
@@ -464,7 +477,9 @@ void FormWindow::set_timer(int control, int interval_ms, bool enabled) {
         return;
     }
     if (running != running_timers_.end() && running->second == interval_ms) return;
-    if (SetTimer(hwnd_.get(), timer_id, static_cast<UINT>(interval_ms), nullptr) != 0) running_timers_[control] = interval_ms;
+    if (SetTimer(hwnd_.get(), timer_id, static_cast<UINT>(interval_ms), nullptr) == 0)
+        throw_system_error(messages::timer_not_started);
+    running_timers_[control] = interval_ms;
 }
 
 // A control's window id is its id in the layout, past the menu ids.
@@ -478,14 +493,21 @@ HBRUSH FormWindow::background() const {
     return background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE);  // no brush left in GDI
 }
 
-// Nothing may unwind into user32: an exception drops the message it came from.
+// Nothing may unwind into user32. A failure the form's handlers did not
+// catch (those run through the program's handler queue, which tells its
+// own) is told here; the message it came from is dropped.
 LRESULT CALLBACK FormWindow::window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    FormWindow* self = nullptr;
     try {
-        if (FormWindow* self = bound_to(window, message, lparam)) return self->handle(message, wparam, lparam);
+        self = bound_to(window, message, lparam);
+        if (self != nullptr) return self->handle(message, wparam, lparam);
         return DefWindowProcW(window, message, wparam, lparam);
+    } catch (const std::exception& error) {
+        self != nullptr ? self->report_(error.what()) : report_failure(error.what());
     } catch (...) {
-        return 0;
+        self != nullptr ? self->report_(messages::unexpected_error) : report_failure(messages::unexpected_error);
     }
+    return 0;
 }
 
 FormWindow* FormWindow::bound_to(HWND window, UINT message, LPARAM lparam) {
@@ -503,6 +525,7 @@ FormWindow* FormWindow::bound_to(HWND window, UINT message, LPARAM lparam) {
 LRESULT FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_ACTIVATE: return on_activate(message, wparam, lparam);
+    case WM_MOUSEACTIVATE: return on_mouse_activate(message, wparam, lparam);
     case WM_SIZE: return on_size();
     case WM_CLOSE: return on_close();
     case WM_COMMAND: return on_command(wparam, lparam);
@@ -527,6 +550,13 @@ LRESULT FormWindow::on_activate(UINT message, WPARAM wparam, LPARAM lparam) {
     DefWindowProcW(hwnd_.get(), message, wparam, lparam);  // gives the window the keyboard focus
     if (reporting_ && LOWORD(wparam) != WA_INACTIVE) events_.on_activate();
     return 0;
+}
+
+// A click on a form that declines activation since a hand-back: the user
+// wants the program's windows again.
+LRESULT FormWindow::on_mouse_activate(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (accept_activation()) return MA_ACTIVATE;
+    return DefWindowProcW(hwnd_.get(), message, wparam, lparam);
 }
 
 LRESULT FormWindow::on_size() {
@@ -578,10 +608,6 @@ LRESULT FormWindow::on_command(WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT FormWindow::on_timer(WPARAM timer_id) {
-    if (timer_id == decline_activation_timer_id) {
-        accept_activation_again(hwnd_.get());
-        return 0;
-    }
     if (reporting_ && timer_id >= first_timer_id) events_.on_timer(static_cast<int>(timer_id - first_timer_id));
     return 0;
 }
@@ -644,7 +670,9 @@ void register_form_class() {
                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     form_class.lpszClassName = form_class_name;
-    RegisterClassExW(&form_class);  // fails harmlessly when a factory registered it before
+    // A factory made before (tests make several) has registered it already.
+    if (RegisterClassExW(&form_class) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw_system_error(messages::window_class_not_registered);
 }
 
 }  // namespace
@@ -656,9 +684,15 @@ bool is_form(HWND window) {
 
 namespace {
 
-BOOL CALLBACK complete_form(HWND window, LPARAM) {
-    if (FormWindow* form = is_form(window) ? FormWindow::of(window) : nullptr) form->create_controls();
-    return TRUE;
+BOOL CALLBACK collect_form(HWND window, LPARAM forms) noexcept {
+    FormWindow* form = is_form(window) ? FormWindow::of(window) : nullptr;
+    if (form == nullptr) return TRUE;
+    try {
+        reinterpret_cast<std::vector<FormWindow*>*>(forms)->push_back(form);
+        return TRUE;
+    } catch (...) {
+        return FALSE;  // out of memory: the forms made so far get their controls
+    }
 }
 
 }  // namespace
@@ -676,21 +710,24 @@ bool preprocess_form_message(MSG& message) {
     return IsDialogMessageW(root, &message);
 }
 
-Win32FormFactory::Win32FormFactory(const host::Screen& screen, Controls controls)
-    : screen_(screen), palette_first_(controls == Controls::palette_first) {
+Win32FormFactory::Win32FormFactory(const host::Screen& screen, Controls controls, FailureReport report)
+    : screen_(screen), report_(std::move(report)), palette_first_(controls == Controls::palette_first) {
     register_form_class();
 }
 
 std::unique_ptr<host::FormPeer> Win32FormFactory::create_form(const host::FormLayout& layout, host::FormEvents& events) {
-    auto window = std::make_unique<FormWindow>(
-        layout, events, Scale{screen_.twips_per_pixel_x(), screen_.twips_per_pixel_y()}, open_forms_, palette_first_);
+    auto window = std::make_unique<FormWindow>(layout, events,
+                                               Scale{screen_.twips_per_pixel_x(), screen_.twips_per_pixel_y()},
+                                               open_forms_, palette_first_, report_);
     window->start_reporting();
     return window;
 }
 
 void Win32FormFactory::complete_forms() {
     palette_first_ = false;
-    EnumThreadWindows(GetCurrentThreadId(), complete_form, 0);
+    std::vector<FormWindow*> forms;
+    EnumThreadWindows(GetCurrentThreadId(), collect_form, reinterpret_cast<LPARAM>(&forms));
+    for (FormWindow* form : forms) form->create_controls();
 }
 
 }  // namespace tastrel::win32

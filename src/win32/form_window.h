@@ -7,6 +7,7 @@
 
 #include "host/form_peer.h"
 #include "host/screen.h"
+#include "win32/failure.h"
 
 namespace tastrel::win32 {
 
@@ -27,8 +28,10 @@ public:
     // message loop runs, so its first paint shows them all.
     enum class Controls { at_once, palette_first };
 
-    explicit Win32FormFactory(const host::Screen& screen, Controls controls = Controls::at_once);
-    // Throws std::runtime_error when the window cannot be created.
+    // `report` tells a failure that reached a window procedure.
+    explicit Win32FormFactory(const host::Screen& screen, Controls controls = Controls::at_once,
+                              FailureReport report = report_failure);
+    // Throws std::runtime_error when the window or a control cannot be created.
     std::unique_ptr<host::FormPeer> create_form(const host::FormLayout& layout, host::FormEvents& events) override;
     // Start-up is over: the forms get the controls that waited, and forms
     // made from now on get all theirs at once.
@@ -36,6 +39,7 @@ public:
 
 private:
     const host::Screen& screen_;
+    FailureReport report_;
     int open_forms_ = 0;
     bool palette_first_;
 };

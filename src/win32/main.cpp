@@ -5,10 +5,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "core/messages.h"
 #include "shell/program.h"
 #include "win32/ansi_codec.h"
 #include "win32/app_services.h"
+#include "win32/failure.h"
 #include "win32/file_store.h"
 #include "win32/form_window.h"
 #include "win32/keystrokes.h"
@@ -36,24 +36,24 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitCommonControlsEx(&common_controls);
 
     using namespace tastrel::win32;
-    Win32Dialogs dialogs;
-    SystemAnsiCodec codec;
-    User32Windows windows(codec);
-    Win32Screen screen;
-    Win32FileStore files;
-    Win32App app;
-    Win32FormFactory forms(screen, Win32FormFactory::Controls::palette_first);
-    Win32Keystrokes keys;
-    tastrel::host::Services services{dialogs, windows, screen, files, codec, app, forms, keys};
-
     try {
+        Win32Dialogs dialogs;
+        SystemAnsiCodec codec;
+        User32Windows windows(codec);
+        Win32Screen screen;
+        Win32FileStore files;
+        Win32App app;
+        Win32FormFactory forms(screen, Win32FormFactory::Controls::palette_first);
+        Win32Keystrokes keys;
+        tastrel::host::Services services{dialogs, windows, screen, files, codec, app, forms, keys};
         tastrel::Program program(services);
         program.start();
+        // A palette that could not be made has been told of: there is nothing to run.
+        if (!program.main.loaded()) return 1;
         forms.complete_forms();  // before the first message, so before the first paint
         return run_message_loop();
     } catch (const std::exception& error) {
-        tastrel::host::Dialogs& boxes = dialogs;
-        boxes.message_box(std::string(tastrel::messages::unexpected_error) + error.what());
+        report_failure(error.what());
         return 1;
     }
 }

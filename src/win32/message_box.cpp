@@ -21,7 +21,7 @@ host::Answer answer_of(int result) {
 }
 
 // One of the program's forms that is on screen: the first in Z order.
-BOOL CALLBACK find_shown_form(HWND window, LPARAM found) {
+BOOL CALLBACK find_shown_form(HWND window, LPARAM found) noexcept {
     if (!is_form(window) || !IsWindowVisible(window) || IsIconic(window)) return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;

@@ -7,28 +7,30 @@
 #include <windows.h>
 
 #include "win32/focus_hand_back.h"
+#include "win32/message_pump.h"
 #include "win32/wide.h"
 #include "win32/window_handles.h"
 
 namespace tastrel::win32 {
 namespace {
 
-constexpr ULONGLONG activation_timeout_ms = 500;
+// As long as a user waits for a click to do something: a program busy with
+// its own work takes in its activation only when it gets to its messages.
+constexpr ULONGLONG activation_timeout_ms = 3000;
 constexpr DWORD activation_poll_ms = 1;
 constexpr int focus_attempts = 3;
 constexpr UINT focus_settle_timeout_ms = 200;
 
 // Another process's window comes to the front a little after
-// SetForegroundWindow returns; keys sent before that would go astray. Only
-// messages sent to this thread are handled meanwhile: a click or a timer tick
-// must not run in the middle of the handler that is waiting.
+// SetForegroundWindow returns, when its thread gets to it; keys sent before
+// that would go astray. Meanwhile this thread answers what is sent to it and
+// paints; the user's further clicks wait their turn.
 bool wait_until_foreground(HWND target) {
     const ULONGLONG deadline = GetTickCount64() + activation_timeout_ms;
     while (GetForegroundWindow() != target) {
-        if (GetTickCount64() >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, activation_poll_ms, QS_SENDMESSAGE);
-        MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        if (GetTickCount64() >= deadline || !IsWindow(target)) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, activation_poll_ms, QS_SENDMESSAGE | QS_PAINT);
+        handle_sent_messages();
     }
     return true;
 }
@@ -68,7 +70,7 @@ struct TitleSearch {
     HWND found = nullptr;
 };
 
-BOOL CALLBACK match_title(HWND window, LPARAM context) {
+BOOL CALLBACK match_title(HWND window, LPARAM context) noexcept try {
     auto& search = *reinterpret_cast<TitleSearch*>(context);
     const std::wstring text = title_of(window);
     if (text.empty()) return TRUE;
@@ -80,6 +82,8 @@ BOOL CALLBACK match_title(HWND window, LPARAM context) {
         }
     }
     return search.best == 0 ? FALSE : TRUE;  // nothing beats the first title
+} catch (...) {
+    return FALSE;  // out of memory: the best found so far
 }
 
 // Whether showing the window in its band at that place would change nothing:
@@ -146,7 +150,7 @@ std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandl
 bool User32Windows::activate(host::WindowHandle window, host::Minimised minimised) {
     const HWND target = to_hwnd(window);
     if (!IsWindow(target) || !bring_to_front(target, minimised)) return false;
-    if (minimised == host::Minimised::leave) decline_activation_briefly();
+    if (minimised == host::Minimised::leave) decline_activation();
     return true;
 }
 
