@@ -35,12 +35,16 @@ bool wait_until_foreground(HWND target) {
     return true;
 }
 
-// Activates a top-level window and waits until it is in front.
+// Activates another program's top-level window and waits until it is in
+// front. From then on our forms decline the activation the window manager
+// may offer them, when a box of ours has closed or a form has gone meanwhile:
+// the keyboard stays with that program until the user clicks one of ours.
 bool bring_to_front(HWND target, host::Minimised minimised = host::Minimised::restore) {
     if (IsIconic(target)) {
         if (minimised == host::Minimised::leave) return false;
         ShowWindow(target, SW_RESTORE);
     }
+    decline_activation();
     if (GetForegroundWindow() == target) return true;
     SetForegroundWindow(target);
     return wait_until_foreground(target);
@@ -149,9 +153,7 @@ std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandl
 
 bool User32Windows::activate(host::WindowHandle window, host::Minimised minimised) {
     const HWND target = to_hwnd(window);
-    if (!IsWindow(target) || !bring_to_front(target, minimised)) return false;
-    if (minimised == host::Minimised::leave) decline_activation();
-    return true;
+    return IsWindow(target) && bring_to_front(target, minimised);
 }
 
 host::WindowHandle User32Windows::top_child(host::WindowHandle parent) {

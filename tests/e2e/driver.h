@@ -133,6 +133,9 @@ inline bool x_click(HWND window, int hit, const std::string& keys = "") {
                                            SW_HIDE) > 31;
 }
 
+// Types the xdotool keys ("F10 Down Return") through the X server, as a user's own keyboard does.
+inline bool x_keys(const std::string& keys) { return WinExec(("Z:\\usr\\bin\\xdotool key " + keys).c_str(), SW_HIDE) > 31; }
+
 // Item `item` (0 first) of the palette's menu `menu` (0 "files", 1 "設定"), chosen with the mouse and keys.
 inline bool choose(HWND palette, int menu, int item) {
     std::string keys = menu == 0 ? "Down " : "Right ";
@@ -219,6 +222,8 @@ public:
     }
     void clear_keys() const { SendMessageTimeoutW(window_, WM_APP + 3, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr); }
     void open_dialog(int fields) const { PostMessageW(window_, WM_APP + 1, static_cast<WPARAM>(fields), 1); }
+    // Busy with its own work for a while from now: it handles no message.
+    void be_busy(int ms) const { PostMessageW(window_, WM_APP + 4, static_cast<WPARAM>(ms), 0); }
     // The texts of the open dialog's edit fields, top first.
     std::vector<std::string> dialog_fields() const {
         std::vector<std::string> texts;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "shell/main_controls.h"
 
 namespace {
 
@@ -43,44 +44,99 @@ TEST(Keys, PaletteButtonsTypeIntoModeler55WithCapsLockOffOrOn) {
     EXPECT_EQ(newer.keys(), "");
 }
 
-// Modeler is busy: its dialog puts the focus back on the field it last had
-// only after the keypad has focused the next one.
-TEST(Keys, TheKeypadTypesIntoTheRecordedFieldsOfModelersDialog) {
-    const StandIn modeler(L"5.6", L"--busy 50");
-    Running run("keys-keypad");
-    modeler.open_dialog(3);
-    ASSERT_TRUE(wait_until([&] { return modeler.dialog_fields().size() == 3; }));
-    Sleep(200);  // the keypad's follow timer records the dialog on its ticks
-    // TAB and ENTER move on a field; HOME, DEL and BS edit the current one: "km", "1km", "1m", "m".
-    const struct {
-        const char* caption;
-        std::size_t key_ups;
-    } presses[] = {{"1", 1},  {"2", 1},  {".", 1},    {"5", 1}, {"TAB", 1}, {"-", 1}, {"3", 1},
-                   {"ENTER", 1}, {"km", 2}, {"HOME", 1}, {"1", 1}, {"DEL", 1}, {"BS", 1}};
-    std::size_t key_ups = count(modeler.keys(), "KEYUP");
-    for (const auto& press : presses) {
-        ASSERT_TRUE(click(find_child(run.keypad, press.caption))) << press.caption;
-        key_ups += press.key_ups;
-        ASSERT_TRUE(wait_until([&] { return count(modeler.keys(), "KEYUP") >= key_ups; }, 3000)) << press.caption;
+// Modeler busy with its own work handles no message: the clicks made
+// meanwhile type once it takes them, in their order. Past the time a user
+// waits, a click says that it typed nothing, and never types later; the
+// click queued behind it waits its own time.
+TEST(Keys, ClicksWhileModelerIsBusyTypeInOrderOnceItTakesThemOrSayNothingWasTyped) {
+    const StandIn modeler;
+    Running run("keys-busy");
+    for (const int busy_ms : {1000, 4500}) {
+        modeler.clear_keys();
+        ASSERT_TRUE(bring_to_front(run.palette));  // while Modeler can still let go of the front
+        modeler.be_busy(busy_ms);
+        Sleep(100);
+        for (const char* caption : {"UNDO", "REDO"}) PostMessageW(find_child(run.palette, caption), BM_CLICK, 0, 0);
+        if (const auto box = wait_message_box(run.program.id(), 4000)) {
+            EXPECT_GT(busy_ms, 3000) << box->text;
+            EXPECT_EQ(box->text, "LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。");
+            answer(*box, IDOK);
+        }
+        const std::size_t typed = busy_ms < 3000 ? 2 : 1;
+        EXPECT_TRUE(wait_until([&] { return count(modeler.keys(), " CHAR ") == typed; })) << modeler.keys();
+        EXPECT_FALSE(wait_message_box(run.program.id(), 500));
+        const std::string keys = modeler.keys();
+        EXPECT_EQ(keys.find("char=U+0075") != std::string::npos, busy_ms < 3000) << "UNDO typed in time only";
+        EXPECT_LT(keys.find("char=U+0075") + 1, keys.find("char=U+0055") + 1) << "REDO after UNDO, if UNDO at all";
     }
-    EXPECT_EQ(modeler.dialog_fields(), (std::vector<std::string>{"12.5", "-3", "m"}));
 }
 
-// A user's own click on the menu bar or the keypad's close box: the window
-// manager falls back to the palette when the keypad goes; Modeler must stay in front, or minimised.
-TEST(Keys, ClosingTheKeypadLeavesModelerInFrontOrMinimisedAsItWas) {
-    const StandIn modeler;
-    for (const bool close_box : {false, true})
-        for (const bool minimised : {false, true}) {
-            ShowWindow(modeler.window(), minimised ? SW_MINIMIZE : SW_RESTORE);
-            Running run("keys-keypad-close");
-            ASSERT_TRUE(close_box ? x_click(run.keypad, HTCLOSE) : choose(run.palette, 0, 3));  // "ﾃﾝｷｰを隠す"
-            EXPECT_TRUE(window_gone(run.keypad)) << close_box << minimised;
-            int in_front = 0;
-            for (int look = 0; look < 200; ++look, Sleep(10)) in_front += GetForegroundWindow() == modeler.window();
-            EXPECT_EQ(IsIconic(modeler.window()) != 0, minimised) << close_box;
-            EXPECT_TRUE(minimised || in_front >= 180) << close_box << ": Modeler came to the front and stayed";
+// Presses faster than the keypad handles them, posted all at once or
+// clicked through the X server as fast as it takes them, type in their
+// order; Modeler is busy meanwhile: its dialog puts the focus back on the
+// field it last had only after the keypad has focused the next one.
+TEST(Keys, TheKeypadTypesABurstOfPressesInOrderIntoTheRecordedFieldsOfModelersDialog) {
+    const StandIn modeler(L"5.6", L"--busy 50");
+    Running run("keys-keypad");
+    // TAB and ENTER move on a field; HOME, DEL and BS edit the current one: "km", "1km", "1m", "m".
+    const char* const presses[] = {"1", "2", ".", "5", "TAB", "-", "3", "ENTER", "km", "HOME", "1", "DEL", "BS"};
+    for (const bool through_x : {false, true}) {
+        modeler.open_dialog(3);
+        ASSERT_TRUE(wait_until([&] { return modeler.dialog_fields() == std::vector<std::string>(3); }));
+        Sleep(200);  // the keypad's follow timer records the dialog on its ticks
+        ASSERT_TRUE(bring_to_front(run.keypad));
+        std::string clicks = "Z:\\usr\\bin\\xdotool";
+        for (const char* caption : presses) {
+            const HWND button = find_child(run.keypad, caption);
+            RECT r{};
+            GetWindowRect(button, &r);
+            clicks += " mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) + " click 1";
+            if (!through_x) PostMessageW(button, BM_CLICK, 0, 0);
         }
+        if (through_x) {
+            ASSERT_GT(WinExec(clicks.c_str(), SW_HIDE), 31u);
+        }
+        EXPECT_TRUE(wait_until([&] { return modeler.dialog_fields() == std::vector<std::string>{"12.5", "-3", "m"}; }, 10000))
+            << through_x << ": " << modeler.dialog_fields()[0] << "|" << modeler.dialog_fields()[1] << "|" << modeler.dialog_fields()[2];
+    }
+}
+
+// However the keypad closes or the program ends (its menu chosen with the
+// mouse or with the keys, a command posted to it, the keypad's close box,
+// the end item), Modeler ends up in front, or stays minimised, also when
+// the window manager falls back on the palette a second later, as it does
+// on a busy machine.
+TEST(Keys, ClosingTheKeypadOrTheProgramLeavesModelerInFrontOrMinimisedAsItWas) {
+    enum Way { menu_by_mouse, menu_by_keys, posted, close_box, program_end };
+    const StandIn modeler;
+    const struct {
+        Way way;
+        bool minimised;
+    } cases[] = {{menu_by_mouse, false}, {menu_by_keys, false}, {posted, false}, {close_box, false},
+                 {program_end, false},   {close_box, true},     {program_end, true}};
+    for (const auto& c : cases) {
+        ShowWindow(modeler.window(), c.minimised ? SW_MINIMIZE : SW_RESTORE);
+        Running run("keys-keypad-close");
+        switch (c.way) {
+        case menu_by_mouse: ASSERT_TRUE(choose(run.palette, 0, 3)); break;  // "ﾃﾝｷｰを隠す"
+        case menu_by_keys: ASSERT_TRUE(bring_to_front(run.palette) && x_keys("F10 Down Down Down Down Return")); break;
+        case posted: PostMessageW(run.palette, WM_COMMAND, tastrel::main_ui::Mnu_Tenkey_Off, 0); break;
+        case close_box: ASSERT_TRUE(x_click(run.keypad, HTCLOSE)); break;
+        case program_end: ASSERT_TRUE(choose(run.palette, 0, 6)); break;  // "終了"
+        }
+        if (c.way == program_end) {
+            EXPECT_TRUE(run.program.exited_within(5000));
+        } else {
+            EXPECT_TRUE(window_gone(run.keypad)) << c.way;
+            Sleep(1000);
+            WinExec("Z:\\usr\\bin\\xdotool search --name ^Tastrel$ windowactivate", SW_HIDE);
+        }
+        int in_front = 0;
+        for (int look = 0; look < 150; ++look, Sleep(10)) in_front += GetForegroundWindow() == modeler.window();
+        EXPECT_EQ(IsIconic(modeler.window()) != 0, c.minimised) << c.way;
+        EXPECT_TRUE(c.minimised || (in_front >= 135 && GetForegroundWindow() == modeler.window()))
+            << c.way << ": Modeler in front in " << in_front << " of 150 looks";
+    }
     ShowWindow(modeler.window(), SW_RESTORE);
 }
 

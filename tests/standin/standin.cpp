@@ -7,7 +7,8 @@
 //
 // Posted to the main window: WM_APP+1 opens a "Numeric" pop-up with wParam
 // edit fields (a "Value:" label first when lParam != 0) in place of any open
-// one, WM_APP+3 empties the log.
+// one, WM_APP+3 empties the log, WM_APP+4 keeps the program busy for wParam
+// ms, handling no message, as a heavy operation does.
 // Log line: <ms> <MSG> vk=<hex2> mods=<C S A held, or -> target=<window>
 //           char=<U+XXXX or -> qpc=<QueryPerformanceCounter, one clock for all processes>
 #include <windows.h>
@@ -75,6 +76,7 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
         return 0;
     }
     if (message == WM_APP + 1) open_popup(static_cast<int>(wparam), lparam != 0);
+    if (message == WM_APP + 4) Sleep(static_cast<DWORD>(wparam));
     if (message == WM_APP + 3 && SetFilePointer(log_file, 0, nullptr, FILE_BEGIN) == 0) SetEndOfFile(log_file);
     if (message == WM_DESTROY && window == main_window) PostQuitMessage(0);
     return message >= WM_APP ? 0 : DefWindowProcW(window, message, wparam, lparam);
