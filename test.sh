@@ -21,7 +21,7 @@ for preset in linux linux-asan fuzz mingw; do
   cmake --build --preset "$preset"
 done
 
-start_wine_session "$PWD/build/wine"
+start_wine_session "$PWD/build/wine" tests/e2e/taskbar.xml
 
 # One CTest run over all rings, so one summary counts every test.
 cat > build/CTestTestfile.cmake <<'CTEST'

@@ -26,8 +26,8 @@ ensure_packages() {
 }
 
 # Starts Xvfb on a free display number with openbox on it (without a window
-# manager Wine stalls about 2 s on every hide of a window). Sets DISPLAY and
-# TASTREL_DISPLAY_PIDS.
+# manager Wine stalls about 2 s on every hide of a window), with the openbox
+# configuration file given, if any. Sets DISPLAY and TASTREL_DISPLAY_PIDS.
 start_virtual_display() {
   local number=90
   while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do number=$((number + 1)); done
@@ -35,8 +35,14 @@ start_virtual_display() {
   TASTREL_DISPLAY_PIDS="$!"
   export DISPLAY=":${number}"
   for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  openbox >/dev/null 2>&1 &
+  # Wine reads the work area once, when its server starts: the window
+  # manager first, until it says it has started.
+  local started
+  started=$(mktemp -u)
+  openbox ${1:+--config-file "$(realpath "$1")"} --startup "touch $started" >/dev/null 2>&1 &
   TASTREL_DISPLAY_PIDS="$TASTREL_DISPLAY_PIDS $!"
+  for _ in $(seq 1 100); do [ -e "$started" ] && break; sleep 0.1; done
+  rm -f "$started"
 }
 
 stop_virtual_display() {
@@ -75,11 +81,12 @@ prepare_wine() {
 }
 
 # A virtual display and a warm Wine session in the given prefix, both ended
-# when the calling script exits. One persistent Wine server and one set of
+# when the calling script exits; the second argument is an openbox
+# configuration file, read before Wine, which reads the work area once. One persistent Wine server and one set of
 # Wine's services serve every program the script starts: started by a program
 # under a pipe instead, they would hold that pipe open for seconds.
 start_wine_session() {
-  start_virtual_display
+  start_virtual_display "${2:-}"
   trap '[ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null; stop_virtual_display' EXIT
   prepare_wine "$1"
   wineserver -p >/dev/null 2>&1 </dev/null

@@ -12,7 +12,7 @@ ensure_packages "${TASTREL_PACKAGES[@]}"
 
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw
-start_wine_session "$PWD/build/wine"
+start_wine_session "$PWD/build/wine" tests/e2e/taskbar.xml
 
 busy=()
 for _ in $(seq "$(nproc)"); do

@@ -35,15 +35,14 @@ FormPeer& Form::window() {
     return *peer_;
 }
 
-void Form::set_left(double twips) {
-    TwipsRect bounds = window().bounds();
-    bounds.left = twips;
-    peer_->set_bounds(bounds);
-}
+void Form::set_left(double twips) { move(twips, top()); }
 
-void Form::set_top(double twips) {
+void Form::set_top(double twips) { move(left(), twips); }
+
+void Form::move(double left, double top) {
     TwipsRect bounds = window().bounds();
-    bounds.top = twips;
+    bounds.left = left;
+    bounds.top = top;
     peer_->set_bounds(bounds);
 }
 

@@ -37,6 +37,7 @@ public:
     double height() { return window().bounds().height; }
     void set_left(double twips);
     void set_top(double twips);
+    void move(double left, double top);
     void set_width(double twips);
     bool visible() { return window().visible(); }
     void set_visible(bool visible) { window().set_visible(visible); }

@@ -11,10 +11,11 @@ public:
     virtual double height_twips() const = 0;
     virtual double twips_per_pixel_x() const = 0;
     virtual double twips_per_pixel_y() const = 0;
-    // Monitors in twips of the whole desktop: the one under the mouse
-    // pointer, and the one that holds most of an area (the nearest when none does).
-    virtual TwipsRect monitor_at_pointer() const = 0;
-    virtual TwipsRect monitor_of(const TwipsRect& area) const = 0;
+    // Work areas (a monitor less its taskbars) in twips of the whole desktop:
+    // the one under the mouse pointer, and the one of the monitor that holds
+    // most of an area (the nearest when none does).
+    virtual TwipsRect work_area_at_pointer() const = 0;
+    virtual TwipsRect work_area_of(const TwipsRect& area) const = 0;
 };
 
 }  // namespace tastrel::host

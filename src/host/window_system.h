@@ -42,8 +42,13 @@ public:
     // SetWindowPos with an insert-after band; false when the call fails.
     virtual bool set_window_pos(WindowHandle window, ZBand band, PixelRect rect, unsigned flags) = 0;
     // The left and top of the window's normal (restored) rectangle from
-    // GetWindowPlacement, in workspace pixels; nothing when the call fails.
+    // GetWindowPlacement, in its own coordinates; nothing when the call fails.
     virtual std::optional<PixelPoint> normal_position(WindowHandle window) = 0;
+    // What turns those into screen coordinates, where SetWindowPos places
+    // the window: Windows gives a top-level window's placement in workspace
+    // coordinates, from the corner of its monitor's work area, which a
+    // taskbar on the left or at the top moves; Wine gives screen coordinates.
+    virtual PixelPoint workspace_offset(WindowHandle window) = 0;
     // Brings the top-level window to the front, as AppActivate does with the
     // title read from it. A minimised window is restored only when keys are
     // to be typed into it: handing the focus back leaves it minimised, and in

@@ -44,16 +44,38 @@ void capture(int pixels, double factor, std::int16_t& held, std::int16_t& set_ch
 }  // namespace
 
 void Get_Form_Position(PlacementContext c, host::Form& form, std::int16_t& left, std::int16_t& top) {
-    const TwipsPerPixel factors = Get_Twips_Per_Pixel(c.screen);
     const auto normal = c.windows.normal_position(form.hWnd());
     if (!normal) {
         c.dialogs.message_box(messages::placement_failed);
         return;
     }
-    capture(normal->x, factors.x, left, c.set_changed);
-    capture(normal->y, factors.y, top, c.set_changed);
+    const host::PixelPoint offset = c.windows.workspace_offset(form.hWnd());
+    capture_place(c, {normal->x + offset.x, normal->y + offset.y}, left, top);
+}
+
+void capture_place(PlacementContext c, host::PixelPoint place, std::int16_t& left, std::int16_t& top) {
+    const TwipsPerPixel factors = Get_Twips_Per_Pixel(c.screen);
+    capture(place.x, factors.x, left, c.set_changed);
+    capture(place.y, factors.y, top, c.set_changed);
     if (left < 0) left = 0;
     if (top < 0) top = 0;
+}
+
+namespace {
+
+bool same_area(const host::TwipsRect& a, const host::TwipsRect& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+}  // namespace
+
+void take_onto(const host::Screen& screen, host::Form& form, const host::TwipsRect& area) {
+    if (!same_area(screen.work_area_of(form.window().bounds()), area)) form.move(area.left, area.top);
+}
+
+void centre_in(const host::Screen& screen, host::Form& form, const host::TwipsRect& area) {
+    take_onto(screen, form, area);
+    form.move(area.left + (area.width - form.width()) / 2, area.top + (area.height - form.height()) / 2);
 }
 
 }  // namespace tastrel

@@ -41,9 +41,20 @@ struct PlacementContext {
     std::int16_t& set_changed;
 };
 
-// Captures the form's restored position into left/top (twips). A window that
-// stands elsewhere than the held values place it marks the settings changed
-// and gives its place in twips; negative values become 0.
+// Captures the form's restored position, in screen coordinates as the
+// windows are placed, into left/top (twips). A window that stands elsewhere
+// than the held values place it marks the settings changed and gives its
+// place in twips; negative values become 0.
 void Get_Form_Position(PlacementContext context, host::Form& form, std::int16_t& left, std::int16_t& top);
+// The same for a place known in pixels, such as the palette's own place
+// kept while the editor is open.
+void capture_place(PlacementContext context, host::PixelPoint place, std::int16_t& left, std::int16_t& top);
+
+// Takes the form onto the monitor of the work area when it stands on
+// another: there the system may give it another size, which a place beside
+// or in the middle of something must count with.
+void take_onto(const host::Screen& screen, host::Form& form, const host::TwipsRect& area);
+// The form in the middle of the work area.
+void centre_in(const host::Screen& screen, host::Form& form, const host::TwipsRect& area);
 
 }  // namespace tastrel

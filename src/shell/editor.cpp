@@ -28,8 +28,8 @@ void MainForm::Mnu_Set_Change_Click() {
     state_.Palette_Left = to_position(left());
     state_.Palette_Top = to_position(top());
     set_width(std::floor(width() * 3.3));
-    set_left((services_.screen.width_twips() - width()) / 2);
-    set_top((services_.screen.height_twips() - height()) / 2);
+    // In the middle of the work area the palette was on.
+    centre_in(services_.screen, *this, services_.screen.work_area_of(window().bounds()));
     state_.Edit_Mode = 1;
     // Last: the widening's resize handling may have switched the watch on.
     Timer1.set_enabled(false);

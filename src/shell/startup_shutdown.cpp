@@ -11,12 +11,14 @@ namespace tastrel {
 
 // Both windows' positions as they stand; a closed keypad keeps its stored
 // place. While the editor is shown the palette is widened and centred: its
-// own place is the one kept when the editor opened.
+// own place is the one kept when the editor opened, compared and clamped
+// as a place the window stands at.
 void MainForm::capture_positions() {
     if (state_.Edit_Mode == 1) {
-        if (state_.Main_Left != state_.Palette_Left || state_.Main_Top != state_.Palette_Top) state_.Set_Changed = 1;
-        state_.Main_Left = state_.Palette_Left;
-        state_.Main_Top = state_.Palette_Top;
+        const TwipsPerPixel factors = Get_Twips_Per_Pixel(services_.screen);
+        capture_place(placement(),
+                      {twips_to_pixels(state_.Palette_Left, factors.x), twips_to_pixels(state_.Palette_Top, factors.y)},
+                      state_.Main_Left, state_.Main_Top);
     } else {
         Get_Form_Position(placement(), *this, state_.Main_Left, state_.Main_Top);
     }

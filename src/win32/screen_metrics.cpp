@@ -23,26 +23,26 @@ double Win32Screen::width_twips() const { return GetSystemMetrics(SM_CXSCREEN) *
 
 double Win32Screen::height_twips() const { return GetSystemMetrics(SM_CYSCREEN) * twips_per_pixel_y_; }
 
-host::TwipsRect Win32Screen::monitor_rect(HMONITOR monitor) const {
+host::TwipsRect Win32Screen::work_area(HMONITOR monitor) const {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (monitor != nullptr && GetMonitorInfoW(monitor, &info)) r = info.rcMonitor;
+    if (monitor != nullptr && GetMonitorInfoW(monitor, &info)) r = info.rcWork;
     return {r.left * twips_per_pixel_x_, r.top * twips_per_pixel_y_, (r.right - r.left) * twips_per_pixel_x_,
             (r.bottom - r.top) * twips_per_pixel_y_};
 }
 
-host::TwipsRect Win32Screen::monitor_at_pointer() const {
+host::TwipsRect Win32Screen::work_area_at_pointer() const {
     POINT pointer{};
     GetCursorPos(&pointer);
-    return monitor_rect(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST));
+    return work_area(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST));
 }
 
-host::TwipsRect Win32Screen::monitor_of(const host::TwipsRect& area) const {
+host::TwipsRect Win32Screen::work_area_of(const host::TwipsRect& area) const {
     const RECT r{static_cast<LONG>(area.left / twips_per_pixel_x_), static_cast<LONG>(area.top / twips_per_pixel_y_),
                  static_cast<LONG>((area.left + area.width) / twips_per_pixel_x_),
                  static_cast<LONG>((area.top + area.height) / twips_per_pixel_y_)};
-    return monitor_rect(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
+    return work_area(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
 }
 
 }  // namespace tastrel::win32

@@ -13,11 +13,11 @@ public:
     double height_twips() const override;
     double twips_per_pixel_x() const override { return twips_per_pixel_x_; }
     double twips_per_pixel_y() const override { return twips_per_pixel_y_; }
-    host::TwipsRect monitor_at_pointer() const override;
-    host::TwipsRect monitor_of(const host::TwipsRect& area) const override;
+    host::TwipsRect work_area_at_pointer() const override;
+    host::TwipsRect work_area_of(const host::TwipsRect& area) const override;
 
 private:
-    host::TwipsRect monitor_rect(HMONITOR monitor) const;
+    host::TwipsRect work_area(HMONITOR monitor) const;
 
     double twips_per_pixel_x_, twips_per_pixel_y_;
 };

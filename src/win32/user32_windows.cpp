@@ -151,6 +151,28 @@ std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandl
     return host::PixelPoint{placement.rcNormalPosition.left, placement.rcNormalPosition.top};
 }
 
+// A window in its normal state shows the offset: its placement is then where
+// it stands. A minimised or maximised one takes its monitor's, where the
+// system was seen to place in workspace coordinates.
+host::PixelPoint User32Windows::workspace_offset(host::WindowHandle window) {
+    const HWND target = to_hwnd(window);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowPlacement(target, &placement) ||
+        !GetMonitorInfoW(MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &monitor))
+        return {};
+    const host::PixelPoint work{monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
+    RECT rect{};
+    if (!IsIconic(target) && !IsZoomed(target) && GetWindowRect(target, &rect)) {
+        const host::PixelPoint offset{rect.left - placement.rcNormalPosition.left, rect.top - placement.rcNormalPosition.top};
+        if (work.x != 0 || work.y != 0) workspace_placements_ = offset.x == work.x && offset.y == work.y;
+        return offset;
+    }
+    return workspace_placements_ ? work : host::PixelPoint{};
+}
+
 bool User32Windows::activate(host::WindowHandle window, host::Minimised minimised) {
     const HWND target = to_hwnd(window);
     return IsWindow(target) && bring_to_front(target, minimised);

@@ -18,6 +18,7 @@ public:
     host::WindowHandle last_active_popup(host::WindowHandle window) override;
     bool set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
     std::optional<host::PixelPoint> normal_position(host::WindowHandle window) override;
+    host::PixelPoint workspace_offset(host::WindowHandle window) override;
     bool activate(host::WindowHandle window, host::Minimised minimised) override;
     host::WindowHandle top_child(host::WindowHandle parent) override;
     host::WindowHandle next_sibling(host::WindowHandle window) override;
@@ -29,6 +30,9 @@ private:
     std::string ansi_text(int max_chars, Read read) const;
 
     const host::AnsiCodec& codec_;
+    // Whether this system gives placements in workspace coordinates, as
+    // Windows says it does, until a window in its normal state shows otherwise.
+    bool workspace_placements_ = true;
 };
 
 }  // namespace tastrel::win32

@@ -16,16 +16,21 @@ public:
     FakeForm(HeadlessHost& host, WindowHandle handle) : host_(host), handle_(handle) {}
     ~FakeForm() override { w().gone = true; }
     WindowHandle handle() const override { return handle_; }
-    // Places convert at the system's resolution, sizes at that of the window's monitor.
+    // At the system's resolution. Moved to a monitor of another scale, the
+    // window takes the size it has there, as the system resizes a window
+    // that is aware of each monitor's resolution.
     host::TwipsRect bounds() const override {
         const host::PixelRect& r = w().rect;
-        return {r.left * host_.tpp, r.top * host_.tpp, r.width * own_tpp(), r.height * own_tpp()};
+        return {r.left * host_.tpp, r.top * host_.tpp, r.width * host_.tpp, r.height * host_.tpp};
     }
     void set_bounds(const host::TwipsRect& b) override {
         host::PixelRect& r = w().rect;
-        r = {host::twips_to_nearest_pixels(b.left, host_.tpp), host::twips_to_nearest_pixels(b.top, host_.tpp), 0, 0};
-        r.width = host::twips_to_nearest_pixels(b.width, own_tpp());
-        r.height = host::twips_to_nearest_pixels(b.height, own_tpp());
+        const double scale_before = host_.monitor_scale(host_.on_monitor(r));
+        const auto pixels = [&](double twips) { return host::twips_to_nearest_pixels(twips, host_.tpp); };
+        const bool moved_only = pixels(b.width) == r.width && pixels(b.height) == r.height;
+        r = {pixels(b.left), pixels(b.top), pixels(b.width), pixels(b.height)};
+        const double ratio = scale_before / host_.monitor_scale(host_.on_monitor(r));
+        if (moved_only && ratio != 1) r.width = round_half_even(r.width * ratio), r.height = round_half_even(r.height * ratio);
     }
     host::PixelRect pixel_bounds() const override { return w().rect; }
     bool visible() const override { return w().visible; }
@@ -51,10 +56,6 @@ public:
 
 private:
     FakeWindow& w() const { return host_.at(handle_); }
-    double own_tpp() const {
-        const std::size_t monitor = host_.on_monitor(w().rect);
-        return monitor < host_.monitor_tpp.size() ? host_.monitor_tpp[monitor] : host_.tpp;
-    }
     HeadlessHost& host_;
     WindowHandle handle_;
 };
@@ -207,9 +208,16 @@ bool HeadlessHost::set_window_pos(WindowHandle window, host::ZBand band, host::P
     return true;
 }
 
+// As Windows gives it: from the corner of the work area of the window's monitor.
 std::optional<host::PixelPoint> HeadlessHost::normal_position(WindowHandle window) {
     if (!exists(window) || window_pos_fails || at(window).pos_fails) return std::nullopt;
-    return host::PixelPoint{at(window).rect.left, at(window).rect.top};
+    const host::PixelPoint offset = workspace_offset(window);
+    return host::PixelPoint{at(window).rect.left - offset.x, at(window).rect.top - offset.y};
+}
+
+host::PixelPoint HeadlessHost::workspace_offset(WindowHandle window) {
+    const std::size_t monitor = on_monitor(at(window).rect);
+    return {work_area(monitor).left - monitors[monitor].left, work_area(monitor).top - monitors[monitor].top};
 }
 
 bool HeadlessHost::activate(WindowHandle window, host::Minimised minimised) {
@@ -245,9 +253,9 @@ std::size_t HeadlessHost::on_monitor(const host::PixelRect& r) const {
     return 0;
 }
 
-// The monitor holding the area's top left corner.
-host::TwipsRect HeadlessHost::monitor_of(const host::TwipsRect& area) const {
-    const host::PixelRect& m = monitors[on_monitor({static_cast<int>(area.left / tpp), static_cast<int>(area.top / tpp), 0, 0})];
+// The work area of the monitor holding the area's top left corner.
+host::TwipsRect HeadlessHost::work_area_of(const host::TwipsRect& area) const {
+    const host::PixelRect& m = work_area(on_monitor({static_cast<int>(area.left / tpp), static_cast<int>(area.top / tpp), 0, 0}));
     return {m.left * tpp, m.top * tpp, m.width * tpp, m.height * tpp};
 }
 

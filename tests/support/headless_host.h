@@ -64,6 +64,7 @@ public:
          forms_fail = false;
     double tpp = 15;
     std::vector<host::PixelRect> monitors{{0, 0, 1024, 768}};  // the first is the primary
+    std::vector<host::PixelRect> work_areas;  // each monitor's less its taskbars; none: the whole monitor
     std::vector<double> monitor_tpp;  // each monitor's own scale; none: the system's
     host::PixelPoint pointer{100, 100};
     WindowHandle foreground{}, focus{};
@@ -109,6 +110,7 @@ public:
     WindowHandle last_active_popup(WindowHandle window) override;
     bool set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
     std::optional<host::PixelPoint> normal_position(WindowHandle window) override;
+    host::PixelPoint workspace_offset(WindowHandle window) override;
     bool activate(WindowHandle window, host::Minimised minimised) override;
     WindowHandle top_child(WindowHandle parent) override { return next_sibling(parent, parent); }
     WindowHandle next_sibling(WindowHandle window) override { return next_sibling(window, at(window).parent); }
@@ -118,8 +120,13 @@ public:
     double height_twips() const override { return monitors[0].height * tpp; }
     double twips_per_pixel_x() const override { return tpp; }
     double twips_per_pixel_y() const override { return tpp; }
-    host::TwipsRect monitor_at_pointer() const override { return monitor_of({pointer.x * tpp, pointer.y * tpp, 0, 0}); }
-    host::TwipsRect monitor_of(const host::TwipsRect& area) const override;
+    host::TwipsRect work_area_at_pointer() const override { return work_area_of({pointer.x * tpp, pointer.y * tpp, 0, 0}); }
+    host::TwipsRect work_area_of(const host::TwipsRect& area) const override;
+    std::size_t on_monitor(const host::PixelRect& r) const;
+    const host::PixelRect& work_area(std::size_t monitor) const {
+        return monitor < work_areas.size() ? work_areas[monitor] : monitors[monitor];
+    }
+    double monitor_scale(std::size_t monitor) const { return monitor < monitor_tpp.size() ? monitor_tpp[monitor] : tpp; }
     std::unique_ptr<host::FormPeer> create_form(const host::FormLayout& layout, host::FormEvents& events) override;
     const keys::KeyboardLayout& layout() override;
     bool type(std::span<const keys::KeyEvent> events) override;
@@ -130,13 +137,12 @@ private:
     void take_queued();
     int boxes_up_ = 0;
     WindowHandle next_sibling(WindowHandle after, WindowHandle parent);
-    std::size_t on_monitor(const host::PixelRect& r) const;
     long long now_ms_ = 0;
 
 public:  // last, so that the program's forms go before the desktop
     std::unique_ptr<host::AnsiCodec> codec = make_test_codec();
     host::Services services{*this, *this, *this, *this, *codec, *this, *this, *this};
-    Program program{services};
+    std::optional<Program> program{services};  // emplaced anew for the program's next start
 };
 
 }  // namespace tastrel::test

@@ -16,7 +16,7 @@ using test::Lines;
 enum Op {
     start, click, check, pick, type, close, close_pad, press, tick, restore, query_end, end_session,
     dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys, fail_forms,
-    second_instance, dpi, second_monitor, file, see, captions, look,
+    second_instance, dpi, second_monitor, taskbar, restart, file, see, captions, look, places,
     later  // the next step comes at the next pass of a message loop: a yield, a box's own loop
 };
 struct Step {
@@ -47,7 +47,7 @@ std::string keys(const char* key_string, const std::string& target = modeler) {
 
 std::string windows(test::HeadlessHost& h) {
     std::string text;
-    for (host::Form* form : {static_cast<host::Form*>(&h.program.main), static_cast<host::Form*>(&h.program.keypad)}) {
+    for (host::Form* form : {static_cast<host::Form*>(&h.program->main), static_cast<host::Form*>(&h.program->keypad)}) {
         text += text.empty() ? "palette " : "; keypad ";
         host::FormPeer* w = form->window_if_loaded();
         if (w == nullptr) {
@@ -62,6 +62,21 @@ std::string windows(test::HeadlessHost& h) {
     return text + "; front " + h.name_of(h.foreground);
 }
 
+// The palette against the middle of its work area, within a pixel; the
+// keypad against the palette's edges, to the pixel.
+std::string places_seen(test::HeadlessHost& h) {
+    const host::PixelRect p = h.program->main.window().pixel_bounds();
+    const host::PixelRect a = h.work_area(h.on_monitor(p));
+    const int dx = 2 * p.left + p.width - 2 * a.left - a.width, dy = 2 * p.top + p.height - 2 * a.top - a.height;
+    std::string text = std::abs(dx) <= 2 && std::abs(dy) <= 2 ? "palette centred"
+                       : "palette off centre by " + std::to_string(dx / 2) + "," + std::to_string(dy / 2);
+    if (host::FormPeer* keypad = h.program->keypad.window_if_loaded()) {
+        const host::PixelRect k = keypad->pixel_bounds();
+        text += k.left + k.width == p.left ? ", keypad on its left" : k.left == p.left + p.width ? ", keypad on its right" : ", keypad apart";
+    }
+    return text;
+}
+
 std::string shown(test::FakeWindow& c, int id) {
     std::string text = c.texts.count(id) ? c.texts.at(id) : "";
     if (!host::layout_of(*c.layout, id).enabled) text += " (disabled)";
@@ -72,19 +87,23 @@ std::string shown(test::FakeWindow& c, int id) {
 }
 
 void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test::WindowHandle& popup) {
-    host::Form& main = h.program.main;
+    host::Form& main = h.program->main;
     switch (s.op) {
-    case start: return h.run([&] { h.program.start(); });
+    case start: return h.run([&] { h.program->start(); });
+    case restart:  // the program started again on the files as they are
+        h.ended = false;
+        h.program.emplace(h.services);
+        return h.run([&] { h.program->start(); });
     case click: return h.run([&] { main.on_click(s.id); });
     case check: return h.run([&] { main.on_check_clicked(s.id, std::stoi(s.text)); });
     case pick: return h.run([&] { main.on_list_selected(s.id, std::stoi(s.text)); });
     case type: return h.run([&] { main.on_text_changed(s.id, s.text); });
     case close: return h.run([&] { main.on_close_request(); });
-    case close_pad: return h.run([&] { h.program.keypad.on_close_request(); });
+    case close_pad: return h.run([&] { h.program->keypad.on_close_request(); });
     case press:  // id times, at least once
         for (int key = 0; key <= keypad_ui::Command2; ++key)
-            if (h.at(h.program.keypad.hWnd()).texts[key] == s.text) {
-                for (int n = 0; n < std::max(s.id, 1); ++n) h.run([&] { h.program.keypad.on_click(key); });
+            if (h.at(h.program->keypad.hWnd()).texts[key] == s.text) {
+                for (int n = 0; n < std::max(s.id, 1); ++n) h.run([&] { h.program->keypad.on_click(key); });
                 return;
             }
         return ADD_FAILURE() << "no key " << s.text;
@@ -127,6 +146,7 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case fail_forms: h.forms_fail = true; return;
     case second_instance: h.other_instance = true; return;
     case dpi: h.tpp = 1440.0 / s.id; return;
+    case taskbar: h.work_areas = {{60, 40, 964, 728}}; return;  // on the left and at the top
     case second_monitor:  // at 150 %, the pointer on it
         h.monitors = {{0, 0, 1024, 768}, {1024, 0, 1536, 1152}};
         h.monitor_tpp = {15, 10};
@@ -144,10 +164,11 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case captions: {  // the palette's buttons, or with id 1 the keypad's
         std::string text = s.id == 0 ? "palette:" : "keypad:";
         for (int key = 0; key < (s.id == 0 ? 24 : keypad_ui::key_count); ++key)
-            text += (key == 0 ? " " : "|") + h.at((s.id == 0 ? main : h.program.keypad).hWnd()).texts[key];
+            text += (key == 0 ? " " : "|") + h.at((s.id == 0 ? main : h.program->keypad).hWnd()).texts[key];
         return h.log.push_back(text);
     }
     case look: return h.log.push_back(h.ended ? "front " + h.name_of(h.foreground) : windows(h));
+    case places: return h.log.push_back(places_seen(h));
     case later: return;
     }
 }
@@ -166,7 +187,7 @@ TEST_P(ProgramTest, ShowsWhatItShould) {
             h.queued.push_back([&h, &lw, &popup, next = *++step] { perform(h, next, lw, popup); });
             continue;
         }
-        if (!h.ended || step->op == file || step->op == look) perform(h, *step, lw, popup);  // as things are left
+        if (!h.ended || step->op == file || step->op == look || step->op == restart) perform(h, *step, lw, popup);
     }
     std::string actual;  // as the table would hold it
     for (const std::string& line : h.log) {
@@ -223,7 +244,7 @@ const Scenario scenarios[] = {
     {"PopupQueryFails", with(valid, {{30, "1"}}), {{start}, {dialog, 1}, {tick, 50}, {fail_popup}, {tick, 50}, {look}, {tick, 200}, {fail_popup, 1}, {tick, 50}, {look}, {click, 0}, {tick, 50}, {look}}, "", {"予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", keys("^(a)"), "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"KeptWithoutModelerWatchResumes", with(valid, {{30, "1"}}), {{start}, {click, Mnu_init}, {dialog, 1}, {tick, 50}, {modeler_gone}, {tick, 50}, {look}, {tick, 200}, {modeler_back}, {dialog, 1}, {tick, 50}, {look}}, "c", {"LightWave3Dﾓﾃﾞﾗｰが起動しておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing", "palette hidden 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front nothing"}},
     {"MovedThenEditedThenClosed", valid, {{start}, {move, 300}, {click, Mnu_Set_Change}, {close}}, "n", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
-    {"MovedAndSaved", valid, {{start}, {move, 300}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {move, -20, "-20"}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {file, 0, "copy.txt"}, {close}}, "n", {"write lw_m_data_01.txt", "lw_m_data_01.txt: 26=Pos_X4500", "save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "copy.txt: 26=Pos_X0 27=Pos_Y0", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"MovedAndSaved", valid, {{start}, {move, 300}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {move, -20, "-20"}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {file, 0, "copy.txt"}, {click, Mnu_Set_Change}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {close}}, "n", {"write lw_m_data_01.txt", "lw_m_data_01.txt: 26=Pos_X4500", "save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "copy.txt: 26=Pos_X0 27=Pos_Y0", "write lw_m_data_01.txt", "lw_m_data_01.txt: 26=Pos_X0 27=Pos_Y0", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"EditModeStopsTheWatch", with(valid, {{30, "1"}}), {{start}, {click, Mnu_Set_Change}, {dialog, 1}, {tick, 100}, {look}}, "", {"palette shown 326,204 373x360; keypad closed; front LightWave Modeler 5.6"}},
     {"TheEndMenuItem", valid, {{start}, {click, Mnu_init}, {click, mnu_end}, {look}, {click, mnu_end}}, "cn", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
     {"TheKeypadFailsToTakeItsBand", valid, {{start}, {fail_pos}, {click, Mnu_Tenkey}, {look}, {click, Mnu_init}}, "", {"予期せぬｴﾗｰが発生しました。全面表示を中止します。", "palette shown 352,100 113x360; keypad hidden 200,80 95x209; front LightWave Modeler 5.6", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "予期せぬｴﾗｰが発生しました。全面表示を中止します。", "予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)"}},
@@ -238,8 +259,9 @@ const Scenario scenarios[] = {
     {"SaveAsAndRead", valid, {{start}, {click, Mnu_init}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {put_file, 3, "other.txt"}, {choose, 0, "other.txt"}, {click, Mnu_Set_Read}, {see, 0}, {choose}, {click, Mnu_Set_Read}, {choose, 0, "missing.txt"}, {click, Mnu_Set_Read}, {close}}, "n", {"save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "open C:\\Tools\\Tastrel", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "0: file3 (file3です。)", "open C:\\Tools\\Tastrel", "open C:\\Tools\\Tastrel", "設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。設定は変更されていません。\nC:\\Tools\\Tastrel\\missing.txt", "ended"}},
     {"FailedSave", valid, {{start}, {click, Mnu_init}, {fail_writes}, {click, Mnu_Set_Save}, {close}, {look}}, "y", {"設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6"}},
     {"AlwaysInFront", valid, {{start}, {check, Check1, "1"}, {look}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {check, Check1, "0"}, {look}, {click, Mnu_Set_Save}, {file, 0, "lw_m_data_01.txt"}, {fail_pos}, {check, Check1, "1"}, {close}}, "", {"palette shown 352,100 113x360 topmost; keypad shown 200,80 95x209 topmost; front LightWave Modeler 5.6", "write lw_m_data_01.txt", "lw_m_data_01.txt: 1=1", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front LightWave Modeler 5.6", "write lw_m_data_01.txt", "lw_m_data_01.txt:", "予期せぬｴﾗｰが発生しました。全面表示を中止します。(ﾃﾝｷｰ)", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "予期せぬｴﾗｰが発生しました。ﾌｫｰﾑの位置設定を中止します。", "ended"}},
-    {"WindowPlaces", keypad_on, {{second_monitor}, {start}, {click, Mnu_Frm_Pos}, {click, Mnu_Tenkey_left}, {look}, {close}}, "n", {"palette shown 1736,396 170x540; keypad shown 1641,472 142x314; front nothing", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
-    {"UnmovedOffWholePixels", with(valid, {{27, "Pos_Y1507"}}), {{dpi, 168}, {start}, {look}, {close}}, "", {"palette shown 616,176 198x630; keypad closed; front LightWave Modeler 5.6", "ended"}},
+    {"WindowPlaces", keypad_on, {{taskbar}, {start}, {click, Mnu_Frm_Pos}, {click, Mnu_Tenkey_left}, {places}, {click, Mnu_Set_Change}, {places}, {click, Command4}, {second_monitor}, {click, Mnu_Frm_Pos}, {click, Mnu_Tenkey_left}, {places}, {click, Mnu_Set_Change}, {places}, {close}}, "n", {"palette centred, keypad on its left", "palette centred", "palette centred, keypad on its left", "palette centred", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "ended"}},
+    {"PlacesHeldOverTwoRoundsWithATaskbar", keypad_on, {{taskbar}, {start}, {check, Check1, "1"}, {close}, {file, 0, "lw_m_data_01.txt"}, {restart}, {look}, {close}, {file, 0, "lw_m_data_01.txt"}}, "y", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_01.txt", "ended", "lw_m_data_01.txt: 1=1 32=1", "palette shown 352,100 113x360 topmost; keypad shown 200,80 95x209 topmost; front LightWave Modeler 5.6", "ended", "lw_m_data_01.txt: 1=1 32=1"}},
+    {"UnmovedOffWholePixels", with(valid, {{27, "Pos_Y1507"}}), {{dpi, 168}, {start}, {look}, {click, Mnu_Set_Change}, {close}}, "", {"palette shown 616,176 198x630; keypad closed; front LightWave Modeler 5.6", "ended"}},
     {"Scale120", valid, {{dpi, 120}, {start}, {click, Mnu_Tenkey}, {look}, {close}, {file, 0, "lw_m_data_01.txt"}}, "", {"palette shown 440,125 141x450; keypad shown 250,100 119x261; front LightWave Modeler 5.6", "ended", "lw_m_data_01.txt:"}},
     {"Scale144", valid, {{dpi, 144}, {start}, {click, Mnu_Tenkey}, {close}, {file, 0, "lw_m_data_01.txt"}}, "", {"ended", "lw_m_data_01.txt:"}},
     {"Scale168", valid, {{dpi, 168}, {start}, {click, Mnu_Tenkey}, {close}, {file, 0, "lw_m_data_01.txt"}}, "", {"ended", "lw_m_data_01.txt:"}},
