@@ -65,7 +65,14 @@ inline constexpr const char* unsavable_characters =
 // Followed by a line with the file's path.
 inline constexpr const char* save_failed =
     "設定ﾃﾞｰﾀを保存できませんでした。ﾌｫﾙﾀﾞへの書き込みが禁止されているか、ﾃﾞｨｽｸに空きがありません。\n";
-inline constexpr const char* not_a_settings_file = "設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。設定は変更されていません。\n";
+// Followed by `unread_file_left_alone` at start-up, then by a line with the file's path.
+inline constexpr const char* settings_unreadable =
+    "設定ﾃﾞｰﾀを読み込めませんでした。他のﾌﾟﾛｸﾞﾗﾑが使用中か、読み取りが許可されていません。";
+inline constexpr const char* unread_file_left_alone =
+    "ﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞで起動します。このﾌｧｲﾙは｢設定の上書き保存｣をするまで変更しません。";
+// Followed by `settings_kept` when nothing else is read instead, then by a line with the file's path.
+inline constexpr const char* not_a_settings_file = "設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。";
+inline constexpr const char* settings_kept = "設定は変更されていません。";
 
 // The editor.
 inline constexpr const char* no_modifier_chosen = "同時押しｷｰを選択して下さい。";

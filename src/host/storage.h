@@ -12,6 +12,9 @@ public:
     // The whole file as bytes; nothing when it cannot be opened. A read error
     // after the open ends the bytes there.
     virtual std::optional<std::string> read_all(const std::string& path) = 0;
+    // Whether there is a file at the path, read or not: another program may
+    // hold it open without sharing, or it may be closed to this user.
+    virtual bool exists(const std::string& path) = 0;
     // Writes the bytes to a new file beside `path` and puts it in place of the
     // old one only when it is complete. False when anything failed, in which
     // case the old file is as it was.

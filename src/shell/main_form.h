@@ -106,8 +106,9 @@ private:
     void leave_edit_mode();
     void open_keypad(bool open);
     bool put_windows_in_band(host::ZBand band, const char* palette_failed);
-    void replace_settings(const std::string& path, const std::string& data_file, const std::string& bytes);
-    void refuse_settings_file(const std::string& path);
+    bool take_settings_file(const std::string& data_file, const std::string& bytes);
+    void start_registration(const char* data_file);
+    void saved_to(const std::string& path);
     bool may_close();
     void apply_loaded_settings(bool keypad_open);
     PlacementContext placement();
@@ -125,6 +126,9 @@ private:
     bool modeler_gone_told_ = false;
     // Form_Unload is under way: the keypad's closing must not close the palette again.
     bool closing_ = false;
+    // The file in use is there but could not be read: only a save the user
+    // asks for writes over it, not the question at the end.
+    bool file_unread_ = false;
 };
 
 }  // namespace tastrel

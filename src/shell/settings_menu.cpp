@@ -110,7 +110,7 @@ bool MainForm::Save_Setting_Data(const std::string& path) {
 // save must not end the program; a saved one is asked about no more, should
 // the program go on (an end of session refused elsewhere).
 bool MainForm::Ask_Save() {
-    if (state_.Set_Changed != 1) return true;
+    if (state_.Set_Changed != 1 || file_unread_) return true;
     const host::Answer answer =
         services_.dialogs.message_box(messages::save_question, host::app_title, host::Buttons::yes_no_cancel);
     if (answer == host::Answer::cancel) return false;
@@ -122,7 +122,14 @@ bool MainForm::Ask_Save() {
 
 void MainForm::Mnu_Set_Save_Click() {
     capture_positions();
-    if (Save_Setting_Data(settings_path())) state_.Set_Changed = 0;
+    if (Save_Setting_Data(settings_path())) saved_to(settings_path());
+}
+
+// The file in use now holds the settings in use.
+void MainForm::saved_to(const std::string& path) {
+    if (!same_path(path, settings_path())) return;
+    state_.Set_Changed = 0;
+    file_unread_ = false;
 }
 
 // A registration lives in the program's folder; any other file is named whole.
@@ -131,20 +138,30 @@ std::string MainForm::settings_path() const {
     return registration_of(file) ? services_.app.program_folder() + file : file;
 }
 
+// The registrations in turn after the one in use (from a file of the
+// user's, from the first). One that cannot be read or is no settings file
+// is told and passed over: every other stays in reach.
 void MainForm::Cmd_Change_Click() {
-    // From a file of the user's, the round starts again at the first registration.
     const std::optional<std::size_t> current = registration_of(state_.Data_File);
-    const char* next = registrations[current && *current + 1 < registrations.size() ? *current + 1 : 0];
-    const std::string path = services_.app.program_folder() + next;
-    if (const std::optional<std::string> bytes = services_.files.read_all(path)) {
-        replace_settings(path, next, *bytes);
-        return;
+    for (std::size_t step = 1; step <= registrations.size(); ++step) {
+        const std::size_t next = current ? (*current + step) % registrations.size() : step - 1;
+        if (next == current) return;  // round to the one in use
+        const std::string path = services_.app.program_folder() + registrations[next];
+        const std::optional<std::string> bytes = services_.files.read_all(path);
+        if (!bytes && !services_.files.exists(path)) return start_registration(registrations[next]);
+        if (bytes && take_settings_file(registrations[next], *bytes)) return;
+        services_.dialogs.message_box(std::string(bytes ? messages::not_a_settings_file : messages::settings_unreadable) +
+                                      "\n" + path);
     }
-    // A registration used for the first time starts from the built-in settings.
+}
+
+// A registration used for the first time starts from the built-in settings.
+void MainForm::start_registration(const char* data_file) {
     if (!may_close()) return;
     if (state_.Edit_Mode == 1) leave_edit_mode();
     services_.dialogs.message_box(messages::settings_missing);
-    state_.Data_File = next;
+    state_.Data_File = data_file;
+    file_unread_ = false;
     const bool keypad_open = keypad_.loaded();  // the built-in layout measures the keypad, loading it
     Set_Default();
     apply_loaded_settings(keypad_open);
@@ -160,11 +177,10 @@ void MainForm::Mnu_Set_Read_Click() {
     for (const char* name : registrations)
         if (same_path(*path, folder + name)) data_file = name;
     const std::optional<std::string> bytes = services_.files.read_all(*path);
-    if (!bytes) {
-        refuse_settings_file(*path);
-        return;
-    }
-    replace_settings(*path, data_file, *bytes);
+    if (bytes && take_settings_file(data_file, *bytes)) return;
+    const bool unreadable = !bytes && services_.files.exists(*path);
+    services_.dialogs.message_box(std::string(unreadable ? messages::settings_unreadable : messages::not_a_settings_file) +
+                                  messages::settings_kept + "\n" + *path);
 }
 
 // A copy: the settings in use stay tied to their own file, which is saved
@@ -176,24 +192,23 @@ void MainForm::Mnu_Set_Backup_Click() {
         services_.dialogs.choose_file_to_save(services_.app.program_folder(), name);
     if (!path) return;
     capture_positions();
-    if (Save_Setting_Data(*path) && same_path(*path, current)) state_.Set_Changed = 0;
+    if (Save_Setting_Data(*path)) saved_to(*path);
 }
 
-// Checks the file's text first: a file that fails leaves everything as it
-// is. Then unsaved changes are offered for saving, as at exit.
-void MainForm::replace_settings(const std::string& path, const std::string& data_file, const std::string& bytes) {
+// Checks the file's text first: false when it is no settings file, and
+// everything stays as it is. Then unsaved changes are offered for saving,
+// as at exit, and Cancel keeps the settings in use.
+bool MainForm::take_settings_file(const std::string& data_file, const std::string& bytes) {
     SharedState loaded;
     read_settings_text(services_.codec.from_ansi(bytes), loaded);
-    if (first_settings_fault(loaded, settings_header)) return refuse_settings_file(path);
-    if (!may_close()) return;
+    if (first_settings_fault(loaded, settings_header)) return false;
+    if (!may_close()) return true;
     if (state_.Edit_Mode == 1) leave_edit_mode();
     take_stored_lines(loaded, state_);
     state_.Data_File = data_file;
+    file_unread_ = false;
     apply_loaded_settings(keypad_.loaded());
-}
-
-void MainForm::refuse_settings_file(const std::string& path) {
-    services_.dialogs.message_box(messages::not_a_settings_file + path);
+    return true;
 }
 
 // The save question with the positions as they stand, as at every close and

@@ -135,6 +135,15 @@ void MainForm::keep_running_without_modeler() {
 
 void MainForm::Load_Setting_Data(const std::string& load_file) {
     const std::optional<std::string> bytes = services_.files.read_all(load_file);
+    // A file that is there but cannot be read is no fault of the user's:
+    // the program runs on the built-in settings and leaves the file alone.
+    if (!bytes && services_.files.exists(load_file)) {
+        services_.dialogs.message_box(std::string(messages::settings_unreadable) + messages::unread_file_left_alone + "\n" +
+                                      load_file);
+        file_unread_ = true;
+        Set_Default();
+        return;
+    }
     if (!bytes) {
         services_.dialogs.message_box(messages::settings_missing);
         Set_Default();

@@ -51,6 +51,11 @@ std::optional<std::string> Win32FileStore::read_all(const std::string& path) {
     }
 }
 
+bool Win32FileStore::exists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool Win32FileStore::replace_with(const std::string& path, std::string_view bytes) {
     const std::wstring target = widen(path);
     if (target.empty()) return false;

@@ -8,6 +8,7 @@ namespace tastrel::win32 {
 class Win32FileStore : public host::FileStore {
 public:
     std::optional<std::string> read_all(const std::string& path) override;
+    bool exists(const std::string& path) override;
     bool replace_with(const std::string& path, std::string_view bytes) override;
 };
 

@@ -50,6 +50,32 @@ TEST(Messages, AFirstStartLaysOutTheDefaultsRefusesASecondStartAndSavesOnYes) {
     EXPECT_NE(sandbox.settings_bytes().find(file_text({lines.begin() + 2, lines.begin() + 26})), std::string::npos);
 }
 
+// A settings file another program holds open without sharing: the user is
+// told, the program runs on its built-in settings, and the end asks nothing
+// and leaves the file as it was, though a window was moved.
+TEST(Messages, ASettingsFileHeldOpenByAnotherProgramIsToldOfAndLeftAlone) {
+    const StandIn modeler;
+    const Sandbox sandbox("messages-held-file", default_file());
+    const std::string file = sandbox.settings_bytes();
+    const HANDLE held = CreateFileW(sandbox.settings_path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const Process program(sandbox.exe(), L"", sandbox.folder());
+    const auto box = wait_message_box(program.id());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "設定ﾃﾞｰﾀを読み込めませんでした。他のﾌﾟﾛｸﾞﾗﾑが使用中か、読み取りが許可されていません。"
+                         "ﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞで起動します。このﾌｧｲﾙは｢設定の上書き保存｣をするまで変更しません。\n" +
+                             narrow(sandbox.settings_path().wstring()));
+    answer(*box, IDOK);
+    const HWND palette = wait_window(program.id(), L"Tastrel.Form", L"Tastrel");
+    EXPECT_TRUE(find_child(palette, "REDO"));
+    SetWindowPos(palette, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PostMessageW(palette, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(wait_message_box(program.id(), 1500));
+    EXPECT_TRUE(program.exited_within(5000));
+    CloseHandle(held);
+    EXPECT_EQ(sandbox.settings_bytes(), file);
+}
+
 // Windows ends the session while Modeler is in front: the save question
 // holds off the palette and keypad and comes above them; Cancel refuses the
 // end, Yes saves, No does not.

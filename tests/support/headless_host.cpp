@@ -129,7 +129,7 @@ std::optional<std::string> HeadlessHost::choose_file(std::string dialog) {
 }
 
 std::optional<std::string> HeadlessHost::read_all(const std::string& file) {
-    return files.count(file) != 0 ? std::optional(files.at(file)) : std::nullopt;
+    return files.count(file) != 0 && unreadable.count(file) == 0 ? std::optional(files.at(file)) : std::nullopt;
 }
 
 bool HeadlessHost::replace_with(const std::string& file, std::string_view bytes) {

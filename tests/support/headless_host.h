@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -59,6 +60,7 @@ public:
     // The user's next steps, taken at the next pass of a message loop (a yield, a box's own loop).
     std::deque<std::function<void()>> queued;
     std::map<std::string, std::string> files;
+    std::set<std::string> unreadable;  // there, but held open by another program
     std::string folder = "C:\\Tools\\Tastrel";
     bool ended = false, writes_fail = false, other_instance = false, keys_cut_short = false, window_pos_fails = false,
          forms_fail = false;
@@ -94,6 +96,7 @@ public:
         return choose_file("save " + std::string(in) + " " + std::string(name));
     }
     std::optional<std::string> read_all(const std::string& path) override;
+    bool exists(const std::string& path) override { return files.count(path) != 0 || unreadable.count(path) != 0; }
     bool replace_with(const std::string& path, std::string_view bytes) override;
     std::string program_folder() const override { return folder; }
     bool previous_instance() override { return other_instance; }

@@ -15,7 +15,7 @@ using test::Lines;
 
 enum Op {
     start, click, check, pick, type, close, close_pad, press, tick, restore, query_end, end_session,
-    dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys, fail_forms,
+    dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys, fail_forms, unreadable,
     second_instance, dpi, second_monitor, taskbar, restart, file, see, captions, look, places,
     later  // the next step comes at the next pass of a message loop: a yield, a box's own loop
 };
@@ -132,7 +132,9 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     }
     case modeler_min: h.at(lw).state = host::WindowState::minimized; return;
     case choose: return h.chosen_files.push_back(s.text.empty() ? std::nullopt : std::optional(h.path(s.text)));
-    case put_file: return h.put_file(s.text, with(valid, {{2, "cmd_^(x),name_file" + std::to_string(s.id)}}));
+    case put_file:  // id -1: no settings file
+        return h.put_file(s.text, with(valid, {{s.id < 0 ? 0 : 2, s.id < 0 ? "x" : "cmd_^(x),name_file" + std::to_string(s.id)}}));
+    case unreadable: h.unreadable.insert(h.path(s.text)); return;
     case fail_writes: h.writes_fail = true; return;
     case refuse_front:  // id 0: Modeler does not come to the front; 1: it goes as it is asked to; 2: its dialog does not
         h.at(s.id == 2 ? popup : lw).refuses_front = s.id != 1;
@@ -254,6 +256,8 @@ const Scenario scenarios[] = {
     {"ClosedWithAChangeAndTheKeypadWithoutModeler", keypad_on, {{start}, {check, Check1, "1"}, {modeler_gone}, {close}}, "n", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"SwitchKeepsTheKeypad", keypad_on, {{put_file, 2, "lw_m_data_02.txt"}, {start}, {click, Cmd_Change}, {look}, {click, Mnu_Tenkey_Off}, {click, Cmd_Change}, {look}}, "", {"palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing", "ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。", "palette shown 455,204 113x360 topmost; keypad closed; front LightWave Modeler 5.6"}},
     {"SwitchLeavesEditModeFirst", valid, {{put_file, 2, "lw_m_data_02.txt"}, {start}, {click, Mnu_Set_Change}, {pick, List1, "1"}, {pick, List2, "89"}, {click, 0}, {click, Cmd_Change}, {look}, {see, 0}, {see, Cmd_Change}}, "", {keys("^(z)"), "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6", "0: file2 (file2です。)", "24: 登録02"}},
+    {"RegistrationsThatCannotBeReadArePassedOver", valid, {{put_file, -1, "lw_m_data_02.txt"}, {put_file, 3, "lw_m_data_03.txt"}, {start}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}, {click, Cmd_Change}, {see, Cmd_Change}, {unreadable, 0, "lw_m_data_03.txt"}, {click, Cmd_Change}, {see, Cmd_Change}}, "", {"設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。\nC:\\Tools\\Tastrel\\lw_m_data_02.txt", "0: file3 (file3です。)", "24: 登録03", "24: 登録01", "設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。\nC:\\Tools\\Tastrel\\lw_m_data_02.txt", "設定ﾃﾞｰﾀを読み込めませんでした。他のﾌﾟﾛｸﾞﾗﾑが使用中か、読み取りが許可されていません。\nC:\\Tools\\Tastrel\\lw_m_data_03.txt", "24: 登録01"}},
+    {"AFileThatCannotBeReadIsLeftAlone", valid, {{unreadable, 0, "lw_m_data_01.txt"}, {start}, {click, 0}, {move, 300}, {click, Mnu_init}, {close}, {file, 0, "lw_m_data_01.txt"}, {restart}, {click, Mnu_Set_Save}}, "", {"設定ﾃﾞｰﾀを読み込めませんでした。他のﾌﾟﾛｸﾞﾗﾑが使用中か、読み取りが許可されていません。ﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞで起動します。このﾌｧｲﾙは｢設定の上書き保存｣をするまで変更しません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", keys("U"), "ended", "lw_m_data_01.txt:", "設定ﾃﾞｰﾀを読み込めませんでした。他のﾌﾟﾛｸﾞﾗﾑが使用中か、読み取りが許可されていません。ﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞで起動します。このﾌｧｲﾙは｢設定の上書き保存｣をするまで変更しません。\nC:\\Tools\\Tastrel\\lw_m_data_01.txt", "write lw_m_data_01.txt"}},
     {"OwnFileThenSwitch", valid, {{put_file, 3, "mine.txt"}, {start}, {choose, 0, "mine.txt"}, {click, Mnu_Set_Read}, {see, 0}, {see, Cmd_Change}, {click, Mnu_Set_Save}, {click, Cmd_Change}, {see, 0}, {see, Cmd_Change}}, "", {"open C:\\Tools\\Tastrel", "0: file3 (file3です。)", "24: ﾕｰｻﾞｰ", "write mine.txt", "0: B0 (B0です。)", "24: 登録01"}},
     {"CopyOverTheFileInUse", valid, {{start}, {click, Mnu_init}, {choose, 0, "lw_m_data_01.txt"}, {click, Mnu_Set_Backup}, {close}}, "", {"save C:\\Tools\\Tastrel lw_m_data_01.txt", "write lw_m_data_01.txt", "ended"}},
     {"SaveAsAndRead", valid, {{start}, {click, Mnu_init}, {choose, 0, "copy.txt"}, {click, Mnu_Set_Backup}, {put_file, 3, "other.txt"}, {choose, 0, "other.txt"}, {click, Mnu_Set_Read}, {see, 0}, {choose}, {click, Mnu_Set_Read}, {choose, 0, "missing.txt"}, {click, Mnu_Set_Read}, {close}}, "n", {"save C:\\Tools\\Tastrel lw_m_data_01.txt", "write copy.txt", "open C:\\Tools\\Tastrel", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "0: file3 (file3です。)", "open C:\\Tools\\Tastrel", "open C:\\Tools\\Tastrel", "設定ﾃﾞｰﾀとして読み込めないﾌｧｲﾙです。設定は変更されていません。\nC:\\Tools\\Tastrel\\missing.txt", "ended"}},
