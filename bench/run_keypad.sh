@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
+source bench/common.sh
 ensure_packages "${TASTREL_PACKAGES[@]}"
 seconds=${1:-10} rounds=${2:-5} presses=${3:-200}
 
@@ -16,19 +17,6 @@ cmake --build "$build" -j2 --target keypad_cpu keypad_latency
 
 # A prefix of its own, so no other run's server is ended from here.
 start_wine_session "$PWD/build/wine-bench-keypad"
-
-# The Unix process of this prefix whose program (its first argument) holds
-# the text. Only the first argument: a grep for the text holds it too.
-unix_pid() {
-  local dir program
-  for dir in /proc/[0-9]*; do
-    IFS= read -r -d '' program 2>/dev/null <"$dir/cmdline" || continue
-    [[ $program == *"$1"* ]] || continue
-    tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${dir#/proc/}" && return
-  done
-  echo "no process of this prefix runs $1" >&2
-  return 1
-}
 
 # User plus kernel time of a process, all its threads, in clock ticks.
 cpu_ticks() {

@@ -42,24 +42,25 @@ public:
     virtual void set_timer(int control, int interval_ms, bool enabled) = 0;
 };
 
-// What a form's window reports to the form.
+// What a form's window reports to the form; a report the form has no use
+// for goes nowhere.
 class FormEvents {
 public:
     virtual ~FormEvents() = default;
-    virtual void on_activate() = 0;
-    virtual void on_resize() = 0;
+    virtual void on_activate() {}
+    virtual void on_resize() {}
     // A close request (close box, system menu, shutdown).
-    virtual void on_close_request() = 0;
+    virtual void on_close_request() {}
     // Windows asks whether the session may end (sign-out, restart, shutdown):
     // false keeps it going, as while the program is asking something
     // already. Then it says whether the session really ends.
-    virtual bool on_session_ending() = 0;
-    virtual void on_session_end(bool ending) = 0;
-    virtual void on_click(int control) = 0;           // buttons and menu items
-    virtual void on_check_clicked(int control, int value) = 0;
-    virtual void on_list_selected(int control, int index) = 0;
-    virtual void on_text_changed(int control, std::string text) = 0;
-    virtual void on_timer(int control) = 0;
+    virtual bool on_session_ending() { return true; }
+    virtual void on_session_end(bool /*ending*/) {}
+    virtual void on_click(int /*control*/) {}  // buttons and menu items
+    virtual void on_check_clicked(int /*control*/, int /*value*/) {}
+    virtual void on_list_selected(int /*control*/, int /*index*/) {}
+    virtual void on_text_changed(int /*control*/, std::string /*text*/) {}
+    virtual void on_timer(int /*control*/) {}
 };
 
 class FormFactory {

@@ -1,3 +1,5 @@
+#include "core/utf8.h"
+#include "core/vb_number.h"
 #include "settings/field_reader.h"
 #include "settings/settings_file.h"
 
@@ -21,6 +23,20 @@ void read_settings_text(std::string_view text, SharedState& state) {
             *tail[item - 27] = reader.next();
         }
     }
+}
+
+void take_in_assignments(SharedState& s) {
+    for (int i = 0; i < button_count; ++i) {
+        s.Btn_Cmd[i] = drop_chars(s.Set_Cmd[i], 4);
+        s.Btn_Name[i] = drop_chars(s.Set_Name[i], 5);
+    }
+}
+
+void take_in_positions(SharedState& s) {
+    s.Main_Left = to_position(read_number(drop_chars(s.Set_Pos_X, 5)));
+    s.Main_Top = to_position(read_number(drop_chars(s.Set_Pos_Y, 5)));
+    s.Tenkey_Left = to_position(read_number(drop_chars(s.Set_TPos_X, 6)));
+    s.Tenkey_Top = to_position(read_number(drop_chars(s.Set_TPos_Y, 6)));
 }
 
 }  // namespace tastrel

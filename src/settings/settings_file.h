@@ -27,6 +27,12 @@ std::string settings_text(const SharedState& state);
 // returns settings_text of them.
 std::string compose_settings_text(SharedState& state);
 
+// What the program takes in from the stored lines: the live key strings and
+// captions without their prefixes, and the four window positions, each
+// number read leniently and rounded to whole twips.
+void take_in_assignments(SharedState& state);
+void take_in_positions(SharedState& state);
+
 // The three key strings that type a comma are stored with "!" in its place.
 std::string to_file_form(std::string_view key_string);
 std::string from_file_form(std::string_view stored);

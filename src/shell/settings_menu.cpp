@@ -14,10 +14,7 @@
 namespace tastrel {
 
 void MainForm::Apply_Setting_Data() {
-    for (int i = 0; i < button_count; ++i) {
-        state_.Btn_Cmd[i] = drop_chars(state_.Set_Cmd[i], 4);
-        state_.Btn_Name[i] = drop_chars(state_.Set_Name[i], 5);
-    }
+    take_in_assignments(state_);
 
     if (const auto band = band_of_switch(state_.Top_Most); band && !put_windows_in_band(*band, messages::topmost_failed))
         return;
@@ -31,10 +28,7 @@ void MainForm::Apply_Setting_Data() {
         state_.First_Start = switch_off;
     }
 
-    state_.Main_Left = to_position(read_number(drop_chars(state_.Set_Pos_X, 5)));
-    state_.Main_Top = to_position(read_number(drop_chars(state_.Set_Pos_Y, 5)));
-    state_.Tenkey_Left = to_position(read_number(drop_chars(state_.Set_TPos_X, 6)));
-    state_.Tenkey_Top = to_position(read_number(drop_chars(state_.Set_TPos_Y, 6)));
+    take_in_positions(state_);
 
     keypad_.set_left(state_.Tenkey_Left);
     keypad_.set_top(state_.Tenkey_Top);

@@ -31,18 +31,26 @@ TEST(SettingsFile, SplitsFieldsAtCommasAndLineEndsAndDropsTrailingBlanks) {
     }
 }
 
-// Written back byte for byte; a short file leaves the missing items, and
+// Written back byte for byte: quoted where the reader would not give a field
+// back bare, bare everywhere else. A short file leaves the missing items, and
 // what follows the 34th item is read into nothing.
 TEST(SettingsFile, ReadsAndWritesTheThirtyFourLines) {
+    const struct { int line; const char* text; } cases[] = {
+        {3, "cmd_^(!),name_comma"}, {4, "cmd_ ,name_ lead"}, {5, "\"cmd_+(,)\",name_q"}, {6, "cmd_u,\"name_x,y\""},
+        {7, "\"cmd_^(a) \",\"name_two\r\nlines\""}, {34, "\" end\""}, {34, "\"cmd_ \""},
+    };
+    for (const auto& c : cases) {
+        Lines lines = test::valid_settings_lines();
+        lines[c.line - 1] = c.text;
+        SharedState s = read(lines);
+        ASSERT_FALSE(first_settings_fault(s, settings_header)) << c.text;
+        for (int i = 0; i < button_count; ++i)
+            s.Btn_Cmd[i] = from_file_form(s.Set_Cmd[i].substr(4)), s.Btn_Name[i] = s.Set_Name[i].substr(5);
+        s.Main_Left = 5280, s.Main_Top = 1500, s.Tenkey_Left = 3000, s.Tenkey_Top = 1200;
+        EXPECT_EQ(compose_settings_text(s), test::join_lines(lines)) << c.text;
+    }
     Lines lines = test::valid_settings_lines();
-    lines[3] = "cmd_^(!),name_comma", lines[4] = "cmd_ ,name_ lead";
-    SharedState s = read(lines);
-    ASSERT_FALSE(first_settings_fault(s, settings_header));
-    for (int i = 0; i < button_count; ++i)
-        s.Btn_Cmd[i] = from_file_form(s.Set_Cmd[i].substr(4)), s.Btn_Name[i] = s.Set_Name[i].substr(5);
-    s.Main_Left = 5280, s.Main_Top = 1500, s.Tenkey_Left = 3000, s.Tenkey_Top = 1200;
-    EXPECT_EQ(compose_settings_text(s), test::join_lines(lines));
-    EXPECT_EQ(read(Lines(lines.begin(), lines.end() - 1), s).Set_End, "end");
+    EXPECT_EQ(read(Lines(lines.begin(), lines.end() - 1), read(lines)).Set_End, "end");
     lines.insert(lines.end(), {"", "more,data"});
     EXPECT_EQ(read(lines).Set_End, "end");
     const struct { const char *key, *stored; } commas[] = {{",", "!"}, {"^(,)", "^(!)"}, {"%(,)", "%(!)"}, {"!x", "!x"}};

@@ -16,16 +16,7 @@ namespace {
 
 // Resizing runs outside the handler queue, as the program's own calls resize too.
 struct FailingResize : host::FormEvents {
-    void on_activate() override {}
     void on_resize() override { throw std::runtime_error("resize failed"); }
-    void on_close_request() override {}
-    bool on_session_ending() override { return true; }
-    void on_session_end(bool) override {}
-    void on_click(int) override {}
-    void on_check_clicked(int, int) override {}
-    void on_list_selected(int, int) override {}
-    void on_text_changed(int, std::string) override {}
-    void on_timer(int) override {}
 };
 
 TEST(Win32FormWindow, AFailureThatReachesTheWindowProcedureIsTold) {
