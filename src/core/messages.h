@@ -35,6 +35,9 @@ inline constexpr const char* popup_query_failed =
 // Modeler did not come to the front within the time a user waits for a click.
 inline constexpr const char* modeler_not_responding =
     "LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。";
+// Another window came to the front between Modeler's coming there and the keys.
+inline constexpr const char* other_window_in_front =
+    "他のｳｨﾝﾄﾞｳが前面に出たため、ｷｰは送信されませんでした。";
 // When the system takes only part of the keys: typically Modeler runs with
 // more rights than this program.
 inline constexpr const char* keys_blocked =

@@ -6,6 +6,7 @@
 
 #include "host/key_event.h"
 #include "host/keyboard_layout.h"
+#include "host/window_handle.h"
 
 namespace tastrel::host {
 
@@ -13,6 +14,7 @@ enum class SendOutcome {
     sent,        // every key went out
     invalid,     // the key string has a syntax error: nothing was typed
     incomplete,  // the system took only part of the keys (or none); none is left held down
+    elsewhere,   // another window had come to the front meanwhile: nothing was typed
 };
 
 class Keystrokes {
@@ -20,9 +22,10 @@ public:
     virtual ~Keystrokes() = default;
     // The layout of the foreground window's thread, which the keys will reach.
     virtual const keys::KeyboardLayout& layout() = 0;
-    // Types the events in one go; false when the system took only part of
-    // them, in which case none is left held down.
-    virtual bool type(std::span<const keys::KeyEvent> events) = 0;
+    // Types the events in one go into the target, a window or a control of
+    // it, whose window must be in front still: keys never go anywhere else.
+    // Gives sent, incomplete or elsewhere.
+    virtual SendOutcome type(std::span<const keys::KeyEvent> events, WindowHandle target) = 0;
 };
 
 }  // namespace tastrel::host

@@ -35,9 +35,10 @@ void KeypadForm::Command1_Click(int index) {
     // is no news; one that is still there means Modeler is too busy.
     if (services_.windows.focus_control(field)) {
         services_.app.do_events();
-        const host::SendOutcome outcome = send_key_string(services_.keys, keys);
+        const host::SendOutcome outcome = send_key_string(services_.keys, keys, field);
         if (outcome == host::SendOutcome::sent && (keys == "{ENTER}" || keys == "{TAB}")) ++Edit_No;
         if (outcome == host::SendOutcome::incomplete) services_.dialogs.message_box(messages::keys_blocked);
+        if (outcome == host::SendOutcome::elsewhere) services_.dialogs.message_box(messages::other_window_in_front);
     } else if (services_.windows.is_window(field)) {
         services_.dialogs.message_box(messages::modeler_not_responding);
     }

@@ -4,10 +4,9 @@
 
 namespace tastrel {
 
-host::SendOutcome send_key_string(host::Keystrokes& keystrokes, std::string_view key_string) {
+host::SendOutcome send_key_string(host::Keystrokes& keystrokes, std::string_view key_string, host::WindowHandle target) {
     const keys::ParseResult parsed = keys::parse_key_string(key_string, keystrokes.layout());
-    if (!parsed.ok()) return host::SendOutcome::invalid;
-    return keystrokes.type(parsed.events()) ? host::SendOutcome::sent : host::SendOutcome::incomplete;
+    return parsed.ok() ? keystrokes.type(parsed.events(), target) : host::SendOutcome::invalid;
 }
 
 }  // namespace tastrel

@@ -37,8 +37,9 @@ bool MainForm::type_into_modeler(host::WindowHandle modeler, const std::string& 
             services_.dialogs.message_box(messages::modeler_not_responding);
         return false;
     }
-    switch (send_key_string(services_.keys, keys)) {
+    switch (send_key_string(services_.keys, keys, modeler)) {
     case host::SendOutcome::sent: return true;
+    case host::SendOutcome::elsewhere: services_.dialogs.message_box(messages::other_window_in_front); return false;
     case host::SendOutcome::invalid:
         services_.dialogs.message_box(
             messages::bad_key_string(index + 1, state_.Btn_Name[static_cast<std::size_t>(index)], keys));

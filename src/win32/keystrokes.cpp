@@ -1,12 +1,16 @@
 #include "win32/keystrokes.h"
 
+#include "win32/window_handles.h"
+
 namespace tastrel::win32 {
 
 const keys::KeyboardLayout& Win32Keystrokes::layout() { return injector_.emplace(GetForegroundWindow()); }
 
-bool Win32Keystrokes::type(std::span<const keys::KeyEvent> events) {
+// The last look at the front, right before the keys go.
+host::SendOutcome Win32Keystrokes::type(std::span<const keys::KeyEvent> events, host::WindowHandle target) {
+    if (GetForegroundWindow() != GetAncestor(to_hwnd(target), GA_ROOT)) return host::SendOutcome::elsewhere;
     if (!injector_) injector_.emplace(GetForegroundWindow());
-    return injector_->send(events).complete();
+    return injector_->send(events).complete() ? host::SendOutcome::sent : host::SendOutcome::incomplete;
 }
 
 }  // namespace tastrel::win32

@@ -10,7 +10,7 @@ namespace tastrel::win32 {
 class Win32Keystrokes : public host::Keystrokes {
 public:
     const keys::KeyboardLayout& layout() override;
-    bool type(std::span<const keys::KeyEvent> events) override;
+    host::SendOutcome type(std::span<const keys::KeyEvent> events, host::WindowHandle target) override;
 
 private:
     std::optional<SendInputInjector> injector_;

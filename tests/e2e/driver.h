@@ -113,10 +113,14 @@ inline bool click(HWND button) {
     return bring_to_front(GetAncestor(button, GA_ROOT)) && PostMessageW(button, BM_CLICK, 0, 0);
 }
 
+// Runs xdotool, whose mouse and keys go through the X server as a user's
+// own do. Returns at once: Wine starts a Unix program without a handle to wait on.
+inline bool xdotool(const std::string& arguments) {
+    return WinExec(("Z:\\usr\\bin\\xdotool " + arguments).c_str(), SW_HIDE) > 31;
+}
+
 // Clicks the first point of the window where its hit test gives `hit`
-// (HTCLOSE, HTMENU) through the X server, as a user's own mouse does, then
-// types the xdotool keys ("Down Return"). Returns at once: Wine starts a
-// Unix program without a handle to wait on.
+// (HTCLOSE, HTMENU), then types the keys ("Down Return").
 inline bool x_click(HWND window, int hit, const std::string& keys = "") {
     POINT at{};
     const auto find_hit = [&] {
@@ -128,13 +132,9 @@ inline bool x_click(HWND window, int hit, const std::string& keys = "") {
         return false;
     };
     // The window may still be taking its place on the screen; a move to where the pointer is would never end.
-    return wait_until(find_hit) && WinExec(("Z:\\usr\\bin\\xdotool mousemove 0 0 mousemove --sync " + std::to_string(at.x + 1) + " " +
-                                            std::to_string(at.y + 1) + " click 1" + (keys.empty() ? "" : " sleep 0.5 key " + keys)).c_str(),
-                                           SW_HIDE) > 31;
+    return wait_until(find_hit) && xdotool("mousemove 0 0 mousemove --sync " + std::to_string(at.x + 1) + " " +
+                                           std::to_string(at.y + 1) + " click 1" + (keys.empty() ? "" : " sleep 0.5 key " + keys));
 }
-
-// Types the xdotool keys ("F10 Down Return") through the X server, as a user's own keyboard does.
-inline bool x_keys(const std::string& keys) { return WinExec(("Z:\\usr\\bin\\xdotool key " + keys).c_str(), SW_HIDE) > 31; }
 
 // Item `item` (0 first) of the palette's menu `menu` (0 "files", 1 "設定"), chosen with the mouse and keys.
 inline bool choose(HWND palette, int menu, int item) {

@@ -62,12 +62,11 @@ TEST(Keys, ClicksWhileModelerIsBusyTypeInOrderOnceItTakesThemOrSayNothingWasType
             EXPECT_EQ(box->text, "LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。");
             answer(*box, IDOK);
         }
-        const std::size_t typed = busy_ms < 3000 ? 2 : 1;
-        EXPECT_TRUE(wait_until([&] { return count(modeler.keys(), " CHAR ") == typed; })) << modeler.keys();
+        // UNDO, then REDO; past the wait, REDO alone.
+        EXPECT_TRUE(wait_until([&] { return count(modeler.keys(), " CHAR ") == (busy_ms < 3000 ? 2u : 1u); })) << modeler.keys();
         EXPECT_FALSE(wait_message_box(run.program.id(), 500));
         const std::string keys = modeler.keys();
-        EXPECT_EQ(keys.find("char=U+0075") != std::string::npos, busy_ms < 3000) << "UNDO typed in time only";
-        EXPECT_LT(keys.find("char=U+0075") + 1, keys.find("char=U+0055") + 1) << "REDO after UNDO, if UNDO at all";
+        EXPECT_LT(keys.find(busy_ms < 3000 ? "char=U+0075" : ""), keys.find("char=U+0055")) << keys;
     }
 }
 
@@ -85,17 +84,14 @@ TEST(Keys, TheKeypadTypesABurstOfPressesInOrderIntoTheRecordedFieldsOfModelersDi
         ASSERT_TRUE(wait_until([&] { return modeler.dialog_fields() == std::vector<std::string>(3); }));
         Sleep(200);  // the keypad's follow timer records the dialog on its ticks
         ASSERT_TRUE(bring_to_front(run.keypad));
-        std::string clicks = "Z:\\usr\\bin\\xdotool";
+        std::string clicks;
         for (const char* caption : presses) {
-            const HWND button = find_child(run.keypad, caption);
             RECT r{};
-            GetWindowRect(button, &r);
-            clicks += " mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) + " click 1";
-            if (!through_x) PostMessageW(button, BM_CLICK, 0, 0);
+            GetWindowRect(find_child(run.keypad, caption), &r);
+            clicks += "mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) + " click 1 ";
+            if (!through_x) PostMessageW(find_child(run.keypad, caption), BM_CLICK, 0, 0);
         }
-        if (through_x) {
-            ASSERT_GT(WinExec(clicks.c_str(), SW_HIDE), 31u);
-        }
+        EXPECT_TRUE(!through_x || xdotool(clicks));
         EXPECT_TRUE(wait_until([&] { return modeler.dialog_fields() == std::vector<std::string>{"12.5", "-3", "m"}; }, 10000))
             << through_x << ": " << modeler.dialog_fields()[0] << "|" << modeler.dialog_fields()[1] << "|" << modeler.dialog_fields()[2];
     }
@@ -119,7 +115,7 @@ TEST(Keys, ClosingTheKeypadOrTheProgramLeavesModelerInFrontOrMinimisedAsItWas) {
         Running run("keys-keypad-close");
         switch (c.way) {
         case menu_by_mouse: ASSERT_TRUE(choose(run.palette, 0, 3)); break;  // "ﾃﾝｷｰを隠す"
-        case menu_by_keys: ASSERT_TRUE(bring_to_front(run.palette) && x_keys("F10 Down Down Down Down Return")); break;
+        case menu_by_keys: ASSERT_TRUE(bring_to_front(run.palette) && xdotool("key F10 Down Down Down Down Return")); break;
         case posted: PostMessageW(run.palette, WM_COMMAND, tastrel::main_ui::Mnu_Tenkey_Off, 0); break;
         case close_box: ASSERT_TRUE(x_click(run.keypad, HTCLOSE)); break;
         case program_end: ASSERT_TRUE(choose(run.palette, 0, 6)); break;  // "終了"
@@ -129,7 +125,7 @@ TEST(Keys, ClosingTheKeypadOrTheProgramLeavesModelerInFrontOrMinimisedAsItWas) {
         } else {
             EXPECT_TRUE(window_gone(run.keypad)) << c.way;
             Sleep(1000);
-            WinExec("Z:\\usr\\bin\\xdotool search --name ^Tastrel$ windowactivate", SW_HIDE);
+            xdotool("search --name ^Tastrel$ windowactivate");
         }
         int in_front = 0;
         for (int look = 0; look < 150; ++look, Sleep(10)) in_front += GetForegroundWindow() == modeler.window();

@@ -3,17 +3,11 @@
 #include <cstdint>
 #include <string>
 
-// The code page always hands the reader valid UTF-8: the fuzzer's bytes are
-// read as Latin-1.
+// The code page always hands the reader valid UTF-8: the fuzzer's bytes are read as Latin-1.
 inline std::string latin1_text(const std::uint8_t* data, std::size_t size) {
     std::string text;
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] < 0x80) {
-            text += static_cast<char>(data[i]);
-        } else {
-            text += static_cast<char>(0xC0 | (data[i] >> 6));
-            text += static_cast<char>(0x80 | (data[i] & 0x3F));
-        }
-    }
+    for (const std::uint8_t* byte = data; byte != data + size; ++byte)
+        text += *byte < 0x80 ? std::string(1, static_cast<char>(*byte))
+                             : std::string{static_cast<char>(0xC0 | (*byte >> 6)), static_cast<char>(0x80 | (*byte & 0x3F))};
     return text;
 }

@@ -91,11 +91,16 @@ Lines HeadlessHost::file_lines(const std::string& name) const {
 }
 
 void HeadlessHost::take_queued() {
-    while (!queued.empty()) {
-        const std::function<void()> step = std::move(queued.front());
-        queued.pop_front();
-        step();
-    }
+    for (std::function<void()> step; !queued.empty(); step()) step = std::move(queued.front()), queued.pop_front();
+}
+
+template <class T>
+T next_scripted(std::deque<T>& script, const std::string& what) {
+    if (script.empty()) ADD_FAILURE() << "nothing scripted for: " << what;
+    if (script.empty()) return {};
+    T next = std::move(script.front());
+    script.pop_front();
+    return next;
 }
 
 // While the user reads the box, its own message loop runs the program's
@@ -103,29 +108,16 @@ void HeadlessHost::take_queued() {
 // thing at a time.
 host::Answer HeadlessHost::message_box(std::string_view text, std::string_view title, host::Buttons buttons) {
     log.push_back((title == host::app_title ? "" : std::string(title) + ": ") + std::string(text));
-    if (boxes_up_ > 0) ADD_FAILURE() << "a box inside a box: " << text;
-    struct Up {
-        int& boxes;
-        explicit Up(int& b) : boxes(++b) {}
-        ~Up() { --boxes; }
-    } up(boxes_up_);
+    if (boxes_up_++ > 0) ADD_FAILURE() << "a box inside a box: " << text;
     take_queued();
     advance(1000);
-    if (buttons == host::Buttons::ok) return host::Answer::ok;
-    if (answers.empty()) ADD_FAILURE() << "no answer scripted for: " << text;
-    if (answers.empty()) return host::Answer::cancel;
-    const host::Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    --boxes_up_;
+    return buttons == host::Buttons::ok ? host::Answer::ok : next_scripted(answers, std::string(text));
 }
 
 std::optional<std::string> HeadlessHost::choose_file(std::string dialog) {
     log.push_back(dialog);
-    if (chosen_files.empty()) ADD_FAILURE() << "no file scripted for: " << dialog;
-    if (chosen_files.empty()) return std::nullopt;
-    std::optional<std::string> choice = chosen_files.front();
-    chosen_files.pop_front();
-    return choice;
+    return next_scripted(chosen_files, dialog);
 }
 
 std::optional<std::string> HeadlessHost::read_all(const std::string& file) {
@@ -227,7 +219,7 @@ bool HeadlessHost::activate(WindowHandle window, host::Minimised minimised) {
         if (minimised == host::Minimised::leave) return false;
         at(window).state = host::WindowState::normal;
     }
-    foreground = window;
+    foreground = at(window).front_taken ? add_window("Another program") : window;
     focus = host::no_window;
     return true;
 }
@@ -277,10 +269,11 @@ std::string typed(std::string_view key_string) {
 
 const keys::KeyboardLayout& HeadlessHost::layout() { return us_layout(); }
 
-bool HeadlessHost::type(std::span<const keys::KeyEvent> events) {
+host::SendOutcome HeadlessHost::type(std::span<const keys::KeyEvent> events, WindowHandle target) {
     if (boxes_up_ > 0) ADD_FAILURE() << "keys typed while a box is up";
+    if (foreground != (exists(at(target).parent) ? at(target).parent : target)) return host::SendOutcome::elsewhere;
     log.push_back("keys " + keys::to_text(events) + " > " + name_of(focus != host::no_window ? focus : foreground));
-    return !keys_cut_short;
+    return keys_cut_short ? host::SendOutcome::incomplete : host::SendOutcome::sent;
 }
 
 }  // namespace tastrel::test

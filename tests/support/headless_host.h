@@ -40,7 +40,7 @@ struct FakeWindow {
     std::string title, class_name;
     WindowHandle parent{}, popup{};  // the last active pop-up; none: itself
     bool gone = false, visible = true, topmost = false, pos_fails = false, refuses_front = false, popup_query_fails = false,
-         gone_at_front = false;
+         gone_at_front = false, front_taken = false;
     host::PixelRect rect;
     host::WindowState state = host::WindowState::normal;
     const host::FormLayout* layout = nullptr;
@@ -132,7 +132,7 @@ public:
     double monitor_scale(std::size_t monitor) const { return monitor < monitor_tpp.size() ? monitor_tpp[monitor] : tpp; }
     std::unique_ptr<host::FormPeer> create_form(const host::FormLayout& layout, host::FormEvents& events) override;
     const keys::KeyboardLayout& layout() override;
-    bool type(std::span<const keys::KeyEvent> events) override;
+    host::SendOutcome type(std::span<const keys::KeyEvent> events, WindowHandle target) override;
 
 private:
     friend class FakeForm;

@@ -136,9 +136,9 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
         return h.put_file(s.text, with(valid, {{s.id < 0 ? 0 : 2, s.id < 0 ? "x" : "cmd_^(x),name_file" + std::to_string(s.id)}}));
     case unreadable: h.unreadable.insert(h.path(s.text)); return;
     case fail_writes: h.writes_fail = true; return;
-    case refuse_front:  // id 0: Modeler does not come to the front; 1: it goes as it is asked to; 2: its dialog does not
-        h.at(s.id == 2 ? popup : lw).refuses_front = s.id != 1;
-        h.at(lw).gone_at_front = s.id == 1;
+    case refuse_front:  // id 0: Modeler does not come to the front; 1: it goes as it is asked to; 2: its dialog does
+        h.at(s.id == 2 ? popup : lw).refuses_front = s.id == 0 || s.id == 2;  // not; 3: another program takes the front
+        h.at(lw).gone_at_front = s.id == 1, h.at(lw).front_taken = s.id == 3;
         return;
     case fail_pos:  // every window's, or the palette's alone
         h.window_pos_fails = s.id == 0;
@@ -217,6 +217,7 @@ const Scenario scenarios[] = {
     {"About", valid, {{start}, {click, Mnu_About}}, "", {"Tastrel ﾊﾞｰｼﾞｮﾝ 1.1.0\nLightWave Modeler 5.0 / 5.5 / 5.6 用ﾎﾞﾀﾝﾊﾟﾚｯﾄとﾃﾝｷｰ"}},
     {"ClicksTypeKeys", valid, {{start}, {click, 0}, {click, 23}, {check, Chk_Beep, "1"}, {click, 5}, {look}}, "", {keys("^(a)"), keys("^(x)"), keys("^(f)"), "beep", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"RefusedFront", with(valid, {{30, "1"}}), {{start}, {dialog, 1}, {fail_popup}, {tick, 50}, {fail_popup, 1}, {refuse_front}, {click, 0}, {tick, 50}, {look}}, "", {"予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)", "LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"AnotherProgramTakesTheFrontFromModeler", valid, {{start}, {check, Chk_Beep, "1"}, {refuse_front, 3}, {click, 0}}, "", {"他のｳｨﾝﾄﾞｳが前面に出たため、ｷｰは送信されませんでした。"}},
     {"ModelerGoesAsItIsActivated", valid, {{start}, {refuse_front, 1}, {click, 0}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
     {"BusyDialog", keypad_on, {{start}, {dialog, 3}, {tick, 50}, {refuse_front, 2}, {press, 0, "1"}, {dialog_gone}, {press, 0, "2"}, {press, 0, "最小化"}, {look}}, "", {"LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。", "palette shown 352,100 113x360; keypad shown minimised 200,80 95x209; front nothing"}},
     {"AWindowThatCannotBeMade", valid, {{start}, {fail_forms}, {click, Mnu_Tenkey}, {look}}, "", {"trace no window", "予期せぬｴﾗｰが発生しました。\nno window", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},

@@ -44,9 +44,7 @@ TEST(SettingsFile, ReadsAndWritesTheThirtyFourLines) {
         lines[c.line - 1] = c.text;
         SharedState s = read(lines);
         ASSERT_FALSE(first_settings_fault(s, settings_header)) << c.text;
-        for (int i = 0; i < button_count; ++i)
-            s.Btn_Cmd[i] = from_file_form(s.Set_Cmd[i].substr(4)), s.Btn_Name[i] = s.Set_Name[i].substr(5);
-        s.Main_Left = 5280, s.Main_Top = 1500, s.Tenkey_Left = 3000, s.Tenkey_Top = 1200;
+        take_in_assignments(s), take_in_positions(s);
         EXPECT_EQ(compose_settings_text(s), test::join_lines(lines)) << c.text;
     }
     Lines lines = test::valid_settings_lines();

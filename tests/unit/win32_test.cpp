@@ -1,17 +1,23 @@
-// The key injector against a recorder in place of SendInput that may take
-// only a leading part of a call, as SendInput does when other input or a
-// block cuts it short.
+// What the Windows host does when the system fails it: the key injector
+// against a recorder in place of SendInput that may take only a leading part
+// of a call, as SendInput does when other input or a block cuts it short;
+// a form's window procedure reached by a failure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <windows.h>
 
+#include "keypad/keypad_layout.h"
 #include "keys/key_string.h"
+#include "win32/form_window.h"
 #include "win32/key_injector.h"
+#include "win32/screen_metrics.h"
 
 namespace tastrel::win32 {
 namespace {
@@ -59,6 +65,26 @@ TEST(Win32KeyInjector, ReleasesWhatASendCutShortLeftDown) {
         EXPECT_EQ(sent.inserted, c.taken) << c.keys;
         EXPECT_EQ(calls, c.calls) << c.keys << ", " << c.taken << " taken";
     }
+}
+
+// A failure that gets past the program's handlers to the window procedure is
+// told, and the window goes on. Resizing runs outside the handler queue, as
+// the program's own calls resize too.
+TEST(Win32FormWindow, AFailureThatReachesTheWindowProcedureIsTold) {
+    struct FailingResize : host::FormEvents {
+        void on_resize() override { throw std::runtime_error("resize failed"); }
+    } events;
+    std::vector<std::string> told;
+    const Win32Screen screen;
+    Win32FormFactory factory(screen, Win32FormFactory::Controls::at_once,
+                             [&](std::string_view what) { told.emplace_back(what); });
+    const auto form = factory.create_form(keypad_layout(), events);
+    form->set_state(host::WindowState::minimized);
+    EXPECT_EQ(form->state(), host::WindowState::minimized);
+    form->set_state(host::WindowState::normal);
+    EXPECT_EQ(form->state(), host::WindowState::normal);
+    EXPECT_FALSE(told.empty());  // each report of a resize fails alike
+    EXPECT_EQ(std::count(told.begin(), told.end(), "resize failed"), static_cast<std::ptrdiff_t>(told.size()));
 }
 
 }  // namespace
