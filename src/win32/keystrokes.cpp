@@ -8,7 +8,7 @@ const keys::KeyboardLayout& Win32Keystrokes::layout() { return injector_.emplace
 
 // The last look at the front, right before the keys go.
 host::SendOutcome Win32Keystrokes::type(std::span<const keys::KeyEvent> events, host::WindowHandle target) {
-    if (GetForegroundWindow() != GetAncestor(to_hwnd(target), GA_ROOT)) return host::SendOutcome::elsewhere;
+    if (!in_front(GetAncestor(to_hwnd(target), GA_ROOT))) return host::SendOutcome::elsewhere;
     if (!injector_) injector_.emplace(GetForegroundWindow());
     return injector_->send(events).complete() ? host::SendOutcome::sent : host::SendOutcome::incomplete;
 }

@@ -27,7 +27,7 @@ constexpr UINT focus_settle_timeout_ms = 200;
 // paints; the user's further clicks wait their turn.
 bool wait_until_foreground(HWND target) {
     const ULONGLONG deadline = GetTickCount64() + activation_timeout_ms;
-    while (GetForegroundWindow() != target) {
+    while (!in_front(target)) {
         if (GetTickCount64() >= deadline || !IsWindow(target)) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, activation_poll_ms, QS_SENDMESSAGE | QS_PAINT);
         handle_sent_messages();
@@ -45,7 +45,7 @@ bool bring_to_front(HWND target, host::Minimised minimised = host::Minimised::re
         ShowWindow(target, SW_RESTORE);
     }
     decline_activation();
-    if (GetForegroundWindow() == target) return true;
+    if (in_front(target)) return true;
     SetForegroundWindow(target);
     return wait_until_foreground(target);
 }

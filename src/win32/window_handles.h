@@ -12,4 +12,11 @@ inline host::WindowHandle to_handle(HWND window) {
     return static_cast<host::WindowHandle>(reinterpret_cast<std::uintptr_t>(window));
 }
 
+// Whether the top-level window is in front, or a window it owns, such as a
+// dialog it keeps open over itself: the keys then go to that program still.
+inline bool in_front(HWND window) {
+    const HWND front = GetForegroundWindow();
+    return front != nullptr && (front == window || GetAncestor(front, GA_ROOTOWNER) == window);
+}
+
 }  // namespace tastrel::win32

@@ -159,6 +159,14 @@ inline std::string file_text(const std::vector<std::string>& lines) {
     return tastrel::win32::SystemAnsiCodec().to_ansi(text).value_or("");
 }
 
+// The lines of a settings file as the program wrote them, in UTF-8.
+inline std::vector<std::string> lines_of(const std::string& file) {
+    std::vector<std::string> lines;
+    for (std::string_view rest = file; !rest.empty(); rest.remove_prefix(lines.back().size() + 2))
+        lines.emplace_back(rest.substr(0, rest.find("\r\n")));
+    return lines;
+}
+
 // A started program, ended when this goes out of scope.
 class Process {
 public:

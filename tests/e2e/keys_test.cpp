@@ -15,8 +15,12 @@ std::size_t count(const std::string& text, std::string_view part) {
 }
 
 // With two versions running the 5.5 one gets the keys; Caps Lock switched
-// on in Modeler changes neither the keys nor the lock.
-TEST(Keys, PaletteButtonsTypeIntoModeler55WithCapsLockOffOrOn) {
+// on in Modeler changes neither the keys nor the lock. Then Modeler is busy
+// with its own work, handling no message: the clicks made meanwhile type
+// once it takes them, in their order. Past the time a user waits, a click
+// says that it typed nothing, and never types later; the click queued
+// behind it waits its own time.
+TEST(Keys, PaletteButtonsTypeIntoModeler55WithCapsLockOffOrOnAndWhileItIsBusy) {
     const StandIn newer(L"5.6"), modeler(L"5.5");
     Running run("keys-palette");
     const struct CapsLockOffAtEnd {
@@ -42,15 +46,7 @@ TEST(Keys, PaletteButtonsTypeIntoModeler55WithCapsLockOffOrOn) {
         }
     }
     EXPECT_EQ(newer.keys(), "");
-}
-
-// Modeler busy with its own work handles no message: the clicks made
-// meanwhile type once it takes them, in their order. Past the time a user
-// waits, a click says that it typed nothing, and never types later; the
-// click queued behind it waits its own time.
-TEST(Keys, ClicksWhileModelerIsBusyTypeInOrderOnceItTakesThemOrSayNothingWasTyped) {
-    const StandIn modeler;
-    Running run("keys-busy");
+    switch_caps_lock(false);
     for (const int busy_ms : {1000, 4500}) {
         modeler.clear_keys();
         ASSERT_TRUE(bring_to_front(run.palette));  // while Modeler can still let go of the front
@@ -105,33 +101,25 @@ TEST(Keys, TheKeypadTypesABurstOfPressesInOrderIntoTheRecordedFieldsOfModelersDi
 TEST(Keys, ClosingTheKeypadOrTheProgramLeavesModelerInFrontOrMinimisedAsItWas) {
     enum Way { menu_by_mouse, menu_by_keys, posted, close_box, program_end };
     const StandIn modeler;
-    const struct {
-        Way way;
-        bool minimised;
-    } cases[] = {{menu_by_mouse, false}, {menu_by_keys, false}, {posted, false}, {close_box, false},
-                 {program_end, false},   {close_box, true},     {program_end, true}};
-    for (const auto& c : cases) {
-        ShowWindow(modeler.window(), c.minimised ? SW_MINIMIZE : SW_RESTORE);
+    const std::pair<Way, bool> cases[] = {{menu_by_mouse, false}, {menu_by_keys, false}, {posted, false},
+                                          {close_box, false},     {program_end, false},  {close_box, true}, {program_end, true}};
+    for (const auto& [way, minimised] : cases) {
+        ShowWindow(modeler.window(), minimised ? SW_MINIMIZE : SW_RESTORE);
         Running run("keys-keypad-close");
-        switch (c.way) {
+        switch (way) {
         case menu_by_mouse: ASSERT_TRUE(choose(run.palette, 0, 3)); break;  // "ﾃﾝｷｰを隠す"
         case menu_by_keys: ASSERT_TRUE(bring_to_front(run.palette) && xdotool("key F10 Down Down Down Down Return")); break;
         case posted: PostMessageW(run.palette, WM_COMMAND, tastrel::main_ui::Mnu_Tenkey_Off, 0); break;
         case close_box: ASSERT_TRUE(x_click(run.keypad, HTCLOSE)); break;
         case program_end: ASSERT_TRUE(choose(run.palette, 0, 6)); break;  // "終了"
         }
-        if (c.way == program_end) {
-            EXPECT_TRUE(run.program.exited_within(5000));
-        } else {
-            EXPECT_TRUE(window_gone(run.keypad)) << c.way;
-            Sleep(1000);
-            xdotool("search --name ^Tastrel$ windowactivate");
-        }
+        EXPECT_TRUE(way == program_end ? run.program.exited_within(5000) : window_gone(run.keypad)) << way;
+        if (way != program_end) Sleep(1000), xdotool("search --name ^Tastrel$ windowactivate");
         int in_front = 0;
         for (int look = 0; look < 150; ++look, Sleep(10)) in_front += GetForegroundWindow() == modeler.window();
-        EXPECT_EQ(IsIconic(modeler.window()) != 0, c.minimised) << c.way;
-        EXPECT_TRUE(c.minimised || (in_front >= 135 && GetForegroundWindow() == modeler.window()))
-            << c.way << ": Modeler in front in " << in_front << " of 150 looks";
+        EXPECT_EQ(IsIconic(modeler.window()) != 0, minimised) << way;
+        EXPECT_TRUE(minimised || (in_front >= 135 && GetForegroundWindow() == modeler.window()))
+            << way << ": Modeler in front in " << in_front << " of 150 looks";
     }
     ShowWindow(modeler.window(), SW_RESTORE);
 }

@@ -89,11 +89,8 @@ std::string shown(test::FakeWindow& c, int id) {
 void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test::WindowHandle& popup) {
     host::Form& main = h.program->main;
     switch (s.op) {
+    case restart: h.ended = false, h.program.emplace(h.services); [[fallthrough]];  // again, on the files as they are
     case start: return h.run([&] { h.program->start(); });
-    case restart:  // the program started again on the files as they are
-        h.ended = false;
-        h.program.emplace(h.services);
-        return h.run([&] { h.program->start(); });
     case click: return h.run([&] { main.on_click(s.id); });
     case check: return h.run([&] { main.on_check_clicked(s.id, std::stoi(s.text)); });
     case pick: return h.run([&] { main.on_list_selected(s.id, std::stoi(s.text)); });
@@ -111,9 +108,8 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case restore: return h.run([&] { main.on_activate(); });  // as activating the minimised window does
     case query_end: return h.log.push_back(main.on_session_ending() ? "may end" : "refuses the end");
     case end_session: return h.run([&] { main.on_session_end(s.id != 0); });
-    case dialog:
-        popup = h.add_window("Numeric", "#32770");
-        h.at(lw).popup = popup;
+    case dialog:  // with id fields, the first of class text when given
+        h.at(lw).popup = popup = h.add_window("Numeric", "#32770");
         for (int i = 0; i < s.id; ++i) h.add_window("", i == 0 && !s.text.empty() ? s.text : "Edit", popup);
         return;
     case dialog_gone: h.at(popup).gone = true; return;
@@ -140,19 +136,14 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
         h.at(s.id == 2 ? popup : lw).refuses_front = s.id == 0 || s.id == 2;  // not; 3: another program takes the front
         h.at(lw).gone_at_front = s.id == 1, h.at(lw).front_taken = s.id == 3;
         return;
-    case fail_pos:  // every window's, or the palette's alone
-        h.window_pos_fails = s.id == 0;
-        h.at(main.hWnd()).pos_fails = true;
-        return;
+    case fail_pos: h.window_pos_fails = s.id == 0, h.at(main.hWnd()).pos_fails = true; return;  // every window's, or the palette's
     case cut_keys: h.keys_cut_short = true; return;
     case fail_forms: h.forms_fail = true; return;
     case second_instance: h.other_instance = true; return;
     case dpi: h.tpp = 1440.0 / s.id; return;
     case taskbar: h.work_areas = {{60, 40, 964, 728}}; return;  // on the left and at the top
     case second_monitor:  // at 150 %, the pointer on it
-        h.monitors = {{0, 0, 1024, 768}, {1024, 0, 1536, 1152}};
-        h.monitor_tpp = {15, 10};
-        h.pointer = {1500, 100};
+        h.monitors = {{0, 0, 1024, 768}, {1024, 0, 1536, 1152}}, h.monitor_tpp = {15, 10}, h.pointer = {1500, 100};
         return;
     case file: {
         std::string changes = s.text + ":";  // the lines that differ from the valid file's
