@@ -50,12 +50,6 @@ void CheckBox::reset() { value_ = design_value_; }
 
 void CheckBox::mirror(FormPeer& window) const { window.set_check(id(), value_); }
 
-void ListBox::clear() {
-    items_.clear();
-    index_ = -1;
-    if (auto* window = peer()) window->list_clear(id());
-}
-
 void ListBox::add_item(std::string item) {
     items_.push_back(std::move(item));
     if (auto* window = peer()) window->list_add(id(), items_.back());

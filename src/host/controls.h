@@ -68,7 +68,6 @@ class ListBox : public Control {
 public:
     using Control::Control;
     const std::vector<std::string>& items() const { return items_; }
-    void clear();
     void add_item(std::string item);
     int list_index() const { return index_; }
     // Selects an entry (-1: none).

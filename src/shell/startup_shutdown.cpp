@@ -106,11 +106,9 @@ void MainForm::Mnu_About_Click() {
 }
 
 // Modeler has gone: say so, close the program as the close box would, and end
-// it. The watch stops first, so that no tick reports the same again while the
-// message is up. Cancel at the save question (or a failed save) keeps the
-// program running: it must never lose changes.
+// it. Cancel at the save question (or a failed save) keeps the program
+// running: it must never lose changes.
 void MainForm::quit_without_modeler(std::string_view message) {
-    Timer1.set_enabled(false);
     services_.dialogs.message_box(message);
     if (unload()) services_.app.end_process();
     keep_running_without_modeler();
