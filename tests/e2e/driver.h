@@ -82,6 +82,14 @@ inline void answer(const MessageBoxSeen& box, int button) {
     window_gone(box.window);
 }
 
+// The next message box of the process as "title: text", answered with the
+// button; empty when none shows within `ms`.
+inline std::string answer_next_box(DWORD process, int button, int ms = 10000) {
+    const auto box = wait_message_box(process, ms);
+    if (box) answer(*box, button);
+    return box ? box->title + ": " + box->text : "";
+}
+
 // Puts a path in the file name field of the program's next Open or Save
 // dialog (a combo box in the explorer style, an edit field in the old one)
 // and confirms it; false when no dialog showed or it stayed open.

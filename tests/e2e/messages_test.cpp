@@ -22,24 +22,18 @@ TEST(Messages, AFirstStartLaysOutTheDefaultsRefusesASecondStartAndSavesOnYes) {
     const StandIn modeler;
     const Sandbox sandbox("messages-first-start");
     const Process program(sandbox.exe(), L"", sandbox.folder());
-    auto box = wait_message_box(program.id());
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->title + ": " + box->text, "Tastrel: ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。");
-    answer(*box, IDOK);
+    EXPECT_EQ(answer_next_box(program.id(), IDOK), "Tastrel: ｾｯﾃｨﾝｸﾞﾃﾞｰﾀが見つかりませんのでﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞします。");
     const HWND palette = wait_window(program.id(), L"Tastrel.Form", L"Tastrel"), keypad = wait_window(program.id(), L"Tastrel.Form", L"Tenkey");
     EXPECT_TRUE(find_child(palette, "REDO") && find_child(palette, "ESC") && keypad);
 
     const Process second(sandbox.exe(), L"", sandbox.folder());
-    box = wait_message_box(second.id());
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->title + ": " + box->text, "警告: 本ｿﾌﾄは複数起動できません。");
-    answer(*box, IDOK);
+    EXPECT_EQ(answer_next_box(second.id(), IDOK), "警告: 本ｿﾌﾄは複数起動できません。");
     EXPECT_TRUE(second.exited_within(5000));
     EXPECT_FALSE(wait_message_box(program.id(), 300)) << "one message only";
 
     ASSERT_TRUE(bring_to_front(palette));
     PostMessageW(palette, WM_CLOSE, 0, 0);
-    box = wait_message_box(program.id());
+    const auto box = wait_message_box(program.id());
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。");
     EXPECT_TRUE(above(box->window, palette) && above(box->window, keypad));
@@ -60,12 +54,10 @@ TEST(Messages, ASettingsFileHeldOpenByAnotherProgramIsToldOfAndLeftAlone) {
     const HANDLE held = CreateFileW(sandbox.settings_path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const Process program(sandbox.exe(), L"", sandbox.folder());
-    const auto box = wait_message_box(program.id());
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, "設定ﾃﾞｰﾀを読み込めませんでした。他のﾌﾟﾛｸﾞﾗﾑが使用中か、読み取りが許可されていません。"
-                         "ﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞで起動します。このﾌｧｲﾙは｢設定の上書き保存｣をするまで変更しません。\n" +
-                             narrow(sandbox.settings_path().wstring()));
-    answer(*box, IDOK);
+    EXPECT_EQ(answer_next_box(program.id(), IDOK),
+              "Tastrel: 設定ﾃﾞｰﾀを読み込めませんでした。他のﾌﾟﾛｸﾞﾗﾑが使用中か、読み取りが許可されていません。"
+              "ﾃﾞﾌｫﾙﾄｾｯﾃｨﾝｸﾞで起動します。このﾌｧｲﾙは｢設定の上書き保存｣をするまで変更しません。\n" +
+                  narrow(sandbox.settings_path().wstring()));
     PostMessageW(wait_window(program.id(), L"Tastrel.Form", L"Tastrel"), WM_CLOSE, 0, 0);
     EXPECT_FALSE(wait_message_box(program.id(), 1500));
     EXPECT_TRUE(program.exited_within(5000));

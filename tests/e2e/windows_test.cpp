@@ -54,9 +54,7 @@ TEST(Windows, AtEveryResolutionAndBesideATaskbarTheWindowsKeepTheirSizeAndPlace)
         }
         const std::string before = run.sandbox.settings_bytes();
         PostMessageW(run.palette, WM_CLOSE, 0, 0);
-        const auto box = wait_message_box(run.program.id(), 1500);
-        EXPECT_EQ(box.has_value(), file.empty()) << dpi << ": only the moved palette asks";
-        if (box) answer(*box, IDYES);
+        EXPECT_EQ(answer_next_box(run.program.id(), IDYES, 1500).empty(), !file.empty()) << dpi << ": only a move asks";
         EXPECT_TRUE(run.program.exited_within(5000)) << dpi;
         EXPECT_TRUE(file.empty() || run.sandbox.settings_bytes() == before) << dpi;
         if (file.empty()) file = run.sandbox.settings_bytes();

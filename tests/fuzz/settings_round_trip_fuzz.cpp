@@ -1,5 +1,6 @@
-// Any bytes as a settings file: what the reader took in, written back, must
-// read as the same file. The stored lines as they stand must meet the same
+// Any bytes as a settings file: the reader and the check must come to an end
+// without a fault, and what the reader took in, written back, must read as
+// the same file. The stored lines as they stand must meet the same
 // check and, when they pass, come back equal; saved from the live state as
 // the program keeps it, they must give the same keys, captions, switches and
 // positions.
