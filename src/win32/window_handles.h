@@ -12,11 +12,13 @@ inline host::WindowHandle to_handle(HWND window) {
     return static_cast<host::WindowHandle>(reinterpret_cast<std::uintptr_t>(window));
 }
 
-// Whether the top-level window is in front, or a window it owns, such as a
-// dialog it keeps open over itself: the keys then go to that program still.
+// Whether the top-level window is in front; while a modal dialog of its own
+// holds it disabled, that dialog in front counts, as it takes what the window
+// would. A window that can take the keys itself must be in front itself.
 inline bool in_front(HWND window) {
     const HWND front = GetForegroundWindow();
-    return front != nullptr && (front == window || GetAncestor(front, GA_ROOTOWNER) == window);
+    return front != nullptr &&
+           (front == window || (!IsWindowEnabled(window) && GetAncestor(front, GA_ROOTOWNER) == window));
 }
 
 }  // namespace tastrel::win32
