@@ -4,7 +4,7 @@
 // Windows side, which knows the layout.
 #include <cstdint>
 
-namespace tastrel::keys {
+namespace tastrel::host {
 
 using VirtualKey = std::uint8_t;
 
@@ -29,4 +29,4 @@ struct KeyEvent {
     friend bool operator==(const KeyEvent&, const KeyEvent&) = default;
 };
 
-}  // namespace tastrel::keys
+}  // namespace tastrel::host

@@ -1,6 +1,6 @@
 #include "host/keyboard_layout.h"
 
-namespace tastrel::keys {
+namespace tastrel::host {
 
 std::optional<KeyStroke> stroke_from_key_scan(std::uint16_t scan) {
     const auto vk = static_cast<VirtualKey>(scan & 0xFF);
@@ -9,4 +9,4 @@ std::optional<KeyStroke> stroke_from_key_scan(std::uint16_t scan) {
     return KeyStroke{vk, (state & 1) != 0, (state & 2) != 0, (state & 4) != 0};
 }
 
-}  // namespace tastrel::keys
+}  // namespace tastrel::host

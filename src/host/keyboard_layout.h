@@ -6,7 +6,7 @@
 
 #include "host/key_event.h"
 
-namespace tastrel::keys {
+namespace tastrel::host {
 
 struct KeyStroke {
     VirtualKey vk = 0;
@@ -27,4 +27,4 @@ public:
 // any other shift bit (Hankaku, the layout's own bits) give nothing.
 std::optional<KeyStroke> stroke_from_key_scan(std::uint16_t scan);
 
-}  // namespace tastrel::keys
+}  // namespace tastrel::host

@@ -21,11 +21,11 @@ class Keystrokes {
 public:
     virtual ~Keystrokes() = default;
     // The layout of the foreground window's thread, which the keys will reach.
-    virtual const keys::KeyboardLayout& layout() = 0;
+    virtual const KeyboardLayout& layout() = 0;
     // Types the events in one go into the target, a window or a control of
     // it, whose window must be in front still: keys never go anywhere else.
     // Gives sent, incomplete or elsewhere.
-    virtual SendOutcome type(std::span<const keys::KeyEvent> events, WindowHandle target) = 0;
+    virtual SendOutcome type(std::span<const KeyEvent> events, WindowHandle target) = 0;
 };
 
 }  // namespace tastrel::host

@@ -4,6 +4,8 @@
 // controls from it; colours are 0x00BBGGRR.
 #include <cstdint>
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace tastrel::host {
@@ -43,11 +45,12 @@ struct FormLayout {
     bool main_window = false;
 };
 
-// The control's row; the layouts are fixed tables, so a missing id is a bug.
+// The control's row; the layouts are fixed tables, so a missing id is a bug
+// and stops the program where it is made.
 inline const ControlLayout& layout_of(const FormLayout& form, int id) {
     for (const ControlLayout& control : form.controls)
         if (control.id == id) return control;
-    return form.controls.front();
+    throw std::logic_error("no control " + std::to_string(id) + " in the layout of " + std::string(form.caption));
 }
 
 inline constexpr std::uint32_t form_colour = 0x00909090;

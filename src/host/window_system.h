@@ -21,9 +21,6 @@ enum class Minimised { restore, leave };
 
 enum class ZBand { topmost, not_topmost };  // HWND_TOPMOST, HWND_NOTOPMOST
 
-// The flags the program passes to SetWindowPos: SWP_NOACTIVATE | SWP_SHOWWINDOW.
-inline constexpr unsigned swp_noactivate_showwindow = 0x50;
-
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
@@ -39,8 +36,9 @@ public:
     virtual std::string window_text(WindowHandle window, int max_chars) = 0;
     // GetLastActivePopup: the window itself when it has no active pop-up, 0 on failure.
     virtual WindowHandle last_active_popup(WindowHandle window) = 0;
-    // SetWindowPos with an insert-after band; false when the call fails.
-    virtual bool set_window_pos(WindowHandle window, ZBand band, PixelRect rect, unsigned flags) = 0;
+    // SetWindowPos into or out of the topmost band, at that rectangle, shown
+    // and not activated (SWP_NOACTIVATE | SWP_SHOWWINDOW); false when the call fails.
+    virtual bool put_in_band(WindowHandle window, ZBand band, PixelRect rect) = 0;
     // The left and top of the window's normal (restored) rectangle from
     // GetWindowPlacement, in its own coordinates; nothing when the call fails.
     virtual std::optional<PixelPoint> normal_position(WindowHandle window) = 0;

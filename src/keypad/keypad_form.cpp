@@ -5,7 +5,7 @@
 #include "core/messages.h"
 #include "keypad/keypad_layout.h"
 #include "modeler/modeler_window.h"
-#include "modeler/placement.h"
+#include "places/placement.h"
 
 namespace tastrel {
 

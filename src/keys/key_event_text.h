@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "host/key_event.h"
+#include "keys/key_types.h"
 
 namespace tastrel::keys {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "host/key_event.h"
+#include "keys/key_types.h"
 
 namespace tastrel::keys {
 

@@ -8,8 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "host/key_event.h"
-#include "host/keyboard_layout.h"
+#include "keys/key_types.h"
 
 namespace tastrel::keys {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "host/key_event.h"
+#include "keys/key_types.h"
 
 namespace tastrel::keys {
 

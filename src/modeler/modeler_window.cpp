@@ -10,8 +10,4 @@ host::WindowHandle Get_Modeler_Hwnd(host::WindowSystem& windows) {
     return windows.find_first_window(titles);
 }
 
-std::string Modeler_Title_Of(host::WindowSystem& windows, host::WindowHandle modeler) {
-    return windows.window_text(modeler, 255);
-}
-
 }  // namespace tastrel

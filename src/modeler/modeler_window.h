@@ -10,7 +10,5 @@ namespace tastrel {
 // top-level window (whole-title match); no_window when none does.
 host::WindowHandle Get_Modeler_Hwnd(host::WindowSystem& windows);
 
-// The window's title as GetWindowTextA gives it with a 255-character limit.
-std::string Modeler_Title_Of(host::WindowSystem& windows, host::WindowHandle modeler);
 
 }  // namespace tastrel

@@ -38,7 +38,7 @@ struct SharedState {
     std::string Tenkey_Show;
     std::uint8_t Beep_On = 0;
     // The palette's width and place, kept while the editor is open.
-    std::int16_t Palette_Width = 0, Palette_Height = 0, Palette_Left = 0, Palette_Top = 0;
+    std::int16_t Palette_Width = 0, Palette_Left = 0, Palette_Top = 0;
     std::string Data_File;
 };
 

@@ -4,9 +4,9 @@
 
 #include "core/messages.h"
 #include "core/vb_number.h"
-#include "palette/caption_rules.h"
-#include "palette/editor_lists.h"
-#include "palette/key_composition.h"
+#include "editor/caption_rules.h"
+#include "editor/editor_lists.h"
+#include "editor/key_composition.h"
 #include "shell/main_form.h"
 
 namespace tastrel {

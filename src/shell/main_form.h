@@ -10,7 +10,7 @@
 #include "host/form.h"
 #include "host/services.h"
 #include "keypad/keypad_form.h"
-#include "modeler/placement.h"
+#include "places/placement.h"
 #include "settings/shared_state.h"
 #include "shell/main_controls.h"
 
@@ -33,7 +33,6 @@ public:
     std::uint8_t Edit_Ready = 0;
     std::string Key_Prefix, Key_Text;
     std::uint8_t Unload_Cancel = 0;
-    std::string Modeler_Title;
 
     // Start-up and shutdown.
     void Form_Load() override;

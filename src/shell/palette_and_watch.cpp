@@ -13,7 +13,6 @@ void MainForm::Command1_Click(int index) {
     const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
     if (modeler == host::no_window) return quit_without_modeler(messages::modeler_not_started);
     modeler_gone_told_ = false;
-    Modeler_Title = Modeler_Title_Of(services_.windows, modeler);
     if (state_.Edit_Mode == 1) {
         Btn_Index = static_cast<std::int16_t>(index);
         return Try_Key_Setting(modeler);

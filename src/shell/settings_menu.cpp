@@ -5,7 +5,7 @@
 #include "core/messages.h"
 #include "core/utf8.h"
 #include "core/vb_number.h"
-#include "palette/caption_rules.h"
+#include "editor/caption_rules.h"
 #include "settings/defaults.h"
 #include "settings/registrations.h"
 #include "settings/settings_file.h"

@@ -24,11 +24,11 @@ struct Inputs {
     std::vector<std::size_t> through;
 };
 
-Inputs to_inputs(std::span<const keys::KeyEvent> events, HKL layout) {
+Inputs to_inputs(std::span<const host::KeyEvent> events, HKL layout) {
     Inputs inputs;
-    for (const keys::KeyEvent& event : events) {
+    for (const host::KeyEvent& event : events) {
         const DWORD up = event.down ? 0 : KEYEVENTF_KEYUP;
-        if (event.kind == keys::KeyEvent::Kind::unicode) {
+        if (event.kind == host::KeyEvent::Kind::unicode) {
             // Outside the Basic Multilingual Plane: its two UTF-16 surrogates.
             if (event.ch < 0x10000) {
                 inputs.records.push_back(keyboard_input(0, static_cast<WORD>(event.ch), KEYEVENTF_UNICODE | up));
@@ -65,14 +65,14 @@ bool caps_lock_on() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
 SendInputInjector::SendInputInjector(HWND target, SendInputFunction send_input)
     : layout_(GetKeyboardLayout(GetWindowThreadProcessId(target, nullptr))), send_input_(send_input) {}
 
-std::optional<keys::KeyStroke> SendInputInjector::key_for(char32_t ch) const {
+std::optional<host::KeyStroke> SendInputInjector::key_for(char32_t ch) const {
     if (ch > 0xFFFF) return std::nullopt;
-    return keys::stroke_from_key_scan(static_cast<std::uint16_t>(VkKeyScanExW(static_cast<WCHAR>(ch), layout_)));
+    return host::stroke_from_key_scan(static_cast<std::uint16_t>(VkKeyScanExW(static_cast<WCHAR>(ch), layout_)));
 }
 
-SendResult SendInputInjector::send(std::span<const keys::KeyEvent> events) const {
-    std::vector<keys::KeyEvent> all = keys::release_held(held_modifiers());
-    const std::vector<keys::KeyEvent> typed = keys::with_caps_lock_off(events, caps_lock_on());
+SendResult SendInputInjector::send(std::span<const host::KeyEvent> events) const {
+    std::vector<host::KeyEvent> all = keys::release_held(held_modifiers());
+    const std::vector<host::KeyEvent> typed = keys::with_caps_lock_off(events, caps_lock_on());
     all.insert(all.end(), typed.begin(), typed.end());
     Inputs inputs = to_inputs(all, layout_);
     const auto send_all = [this](std::vector<INPUT>& records) {

@@ -17,7 +17,7 @@ struct SendResult {
     bool complete() const { return inserted == asked; }
 };
 
-class SendInputInjector : public keys::KeyboardLayout {
+class SendInputInjector : public host::KeyboardLayout {
 public:
     using SendInputFunction = UINT(WINAPI*)(UINT, LPINPUT, int);
 
@@ -25,13 +25,13 @@ public:
     // `send_input` is SendInput, or a recorder that may take only part of a call.
     explicit SendInputInjector(HWND target, SendInputFunction send_input = &SendInput);
 
-    std::optional<keys::KeyStroke> key_for(char32_t ch) const override;
+    std::optional<host::KeyStroke> key_for(char32_t ch) const override;
 
     // Releases the modifiers the user holds, then sends the events in one
     // SendInput call, so that no other input comes between them, with Caps
     // Lock switched off around them when it is on. When SendInput takes
     // fewer, whatever that left down is released and Caps Lock put back.
-    SendResult send(std::span<const keys::KeyEvent> events) const;
+    SendResult send(std::span<const host::KeyEvent> events) const;
 
 private:
     HKL layout_;

@@ -9,8 +9,8 @@ namespace tastrel::win32 {
 // Keys for the foreground window: its thread's layout, typed with SendInput in one call.
 class Win32Keystrokes : public host::Keystrokes {
 public:
-    const keys::KeyboardLayout& layout() override;
-    host::SendOutcome type(std::span<const keys::KeyEvent> events, host::WindowHandle target) override;
+    const host::KeyboardLayout& layout() override;
+    host::SendOutcome type(std::span<const host::KeyEvent> events, host::WindowHandle target) override;
 
 private:
     std::optional<SendInputInjector> injector_;

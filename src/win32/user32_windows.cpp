@@ -136,12 +136,12 @@ host::WindowHandle User32Windows::last_active_popup(host::WindowHandle window) {
     return to_handle(GetLastActivePopup(to_hwnd(window)));
 }
 
-bool User32Windows::set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect,
-                                   unsigned flags) {
+bool User32Windows::put_in_band(host::WindowHandle window, host::ZBand band, host::PixelRect rect) {
     const HWND target = to_hwnd(window);
-    if (flags == host::swp_noactivate_showwindow && already_in_place(target, band, rect)) return true;
+    if (already_in_place(target, band, rect)) return true;
     const HWND insert_after = band == host::ZBand::topmost ? HWND_TOPMOST : HWND_NOTOPMOST;
-    return SetWindowPos(target, insert_after, rect.left, rect.top, rect.width, rect.height, flags) != 0;
+    return SetWindowPos(target, insert_after, rect.left, rect.top, rect.width, rect.height,
+                        SWP_NOACTIVATE | SWP_SHOWWINDOW) != 0;
 }
 
 std::optional<host::PixelPoint> User32Windows::normal_position(host::WindowHandle window) {

@@ -16,7 +16,7 @@ public:
     bool is_window(host::WindowHandle window) override;
     std::string window_text(host::WindowHandle window, int max_chars) override;
     host::WindowHandle last_active_popup(host::WindowHandle window) override;
-    bool set_window_pos(host::WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
+    bool put_in_band(host::WindowHandle window, host::ZBand band, host::PixelRect rect) override;
     std::optional<host::PixelPoint> normal_position(host::WindowHandle window) override;
     host::PixelPoint workspace_offset(host::WindowHandle window) override;
     bool activate(host::WindowHandle window, host::Minimised minimised) override;

@@ -13,7 +13,7 @@ using namespace tastrel;
 
 namespace {
 
-void check(std::string_view text, const keys::KeyboardLayout& layout) {
+void check(std::string_view text, const host::KeyboardLayout& layout) {
     const keys::ParseResult result = keys::parse_key_string(text, layout);
     if (const keys::ParseError* error = result.error()) {
         // A string with an error types nothing, and the error points into it.
@@ -21,8 +21,8 @@ void check(std::string_view text, const keys::KeyboardLayout& layout) {
         return;
     }
     std::set<char32_t> down;  // virtual keys, and Unicode characters above them
-    for (const keys::KeyEvent& event : result.events()) {
-        const char32_t key = event.kind == keys::KeyEvent::Kind::unicode ? 0x100 + event.ch : event.vk;
+    for (const host::KeyEvent& event : result.events()) {
+        const char32_t key = event.kind == host::KeyEvent::Kind::unicode ? 0x100 + event.ch : event.vk;
         if (event.down ? !down.insert(key).second : down.erase(key) != 1) std::abort();
     }
     if (!down.empty()) std::abort();

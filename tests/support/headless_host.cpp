@@ -192,11 +192,11 @@ WindowHandle HeadlessHost::last_active_popup(WindowHandle window) {
     return exists(at(window).popup) ? at(window).popup : window;
 }
 
-bool HeadlessHost::set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) {
+bool HeadlessHost::put_in_band(WindowHandle window, host::ZBand band, host::PixelRect rect) {
     if (!exists(window) || window_pos_fails || at(window).pos_fails) return false;
     at(window).topmost = band == host::ZBand::topmost;
     at(window).rect = rect;
-    at(window).visible = at(window).visible || (flags & 0x40) != 0;  // SWP_SHOWWINDOW
+    at(window).visible = true;
     return true;
 }
 
@@ -267,9 +267,9 @@ std::string typed(std::string_view key_string) {
     return keys::to_text(keys::parse_key_string(key_string, us_layout()).events());
 }
 
-const keys::KeyboardLayout& HeadlessHost::layout() { return us_layout(); }
+const host::KeyboardLayout& HeadlessHost::layout() { return us_layout(); }
 
-host::SendOutcome HeadlessHost::type(std::span<const keys::KeyEvent> events, WindowHandle target) {
+host::SendOutcome HeadlessHost::type(std::span<const host::KeyEvent> events, WindowHandle target) {
     if (boxes_up_ > 0) ADD_FAILURE() << "keys typed while a box is up";
     if (foreground != (exists(at(target).parent) ? at(target).parent : target)) return host::SendOutcome::elsewhere;
     log.push_back("keys " + keys::to_text(events) + " > " + name_of(focus != host::no_window ? focus : foreground));

@@ -111,7 +111,7 @@ public:
     bool is_window(WindowHandle window) override { return exists(window); }
     std::string window_text(WindowHandle window, int max_chars) override;
     WindowHandle last_active_popup(WindowHandle window) override;
-    bool set_window_pos(WindowHandle window, host::ZBand band, host::PixelRect rect, unsigned flags) override;
+    bool put_in_band(WindowHandle window, host::ZBand band, host::PixelRect rect) override;
     std::optional<host::PixelPoint> normal_position(WindowHandle window) override;
     host::PixelPoint workspace_offset(WindowHandle window) override;
     bool activate(WindowHandle window, host::Minimised minimised) override;
@@ -131,8 +131,8 @@ public:
     }
     double monitor_scale(std::size_t monitor) const { return monitor < monitor_tpp.size() ? monitor_tpp[monitor] : tpp; }
     std::unique_ptr<host::FormPeer> create_form(const host::FormLayout& layout, host::FormEvents& events) override;
-    const keys::KeyboardLayout& layout() override;
-    host::SendOutcome type(std::span<const keys::KeyEvent> events, WindowHandle target) override;
+    const host::KeyboardLayout& layout() override;
+    host::SendOutcome type(std::span<const host::KeyEvent> events, WindowHandle target) override;
 
 private:
     friend class FakeForm;

@@ -5,7 +5,7 @@
 
 namespace tastrel::test {
 
-const keys::KeyboardLayout& us_layout();
-const keys::KeyboardLayout& japanese_layout();
+const host::KeyboardLayout& us_layout();
+const host::KeyboardLayout& japanese_layout();
 
 }  // namespace tastrel::test

@@ -49,7 +49,7 @@ TEST(KeyString, ReadsKeyScanResults) {
         {0x0055, KeyStroke{0x55}}, {0x014A, KeyStroke{0x4A, true}}, {0x0651, KeyStroke{0x51, false, true, true}},
         {0x0733, KeyStroke{0x33, true, true, true}}, {0x0833, {}}, {0x1041, {}}, {0xFFFF, {}}, {0x0000, {}},
     };
-    for (const auto& c : cases) EXPECT_EQ(stroke_from_key_scan(c.scan), c.stroke) << std::hex << c.scan;
+    for (const auto& c : cases) EXPECT_EQ(host::stroke_from_key_scan(c.scan), c.stroke) << std::hex << c.scan;
 }
 
 // A held ALT or Windows key released alone would open the menu bar or the Start menu.

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "modeler/modeler_window.h"
-#include "modeler/placement.h"
+#include "places/placement.h"
 #include "support/headless_host.h"
 
 namespace tastrel {
@@ -28,7 +28,6 @@ TEST(Modeler, TheTopmostSwitchAndTheTitles) {
         test::HeadlessHost desktop;
         const host::WindowHandle modeler = desktop.add_window(title);
         EXPECT_EQ(Get_Modeler_Hwnd(desktop), title[0] == 'L' ? modeler : host::no_window);
-        EXPECT_EQ(Modeler_Title_Of(desktop, modeler), title);
     }
 }
 

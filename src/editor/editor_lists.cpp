@@ -1,4 +1,4 @@
-#include "palette/editor_lists.h"
+#include "editor/editor_lists.h"
 
 namespace tastrel {
 

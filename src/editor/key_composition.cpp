@@ -1,8 +1,8 @@
-#include "palette/key_composition.h"
+#include "editor/key_composition.h"
 
 #include <string_view>
 
-#include "palette/editor_lists.h"
+#include "editor/editor_lists.h"
 
 namespace tastrel {
 

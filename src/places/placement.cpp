@@ -1,4 +1,4 @@
-#include "modeler/placement.h"
+#include "places/placement.h"
 
 #include "core/messages.h"
 #include "core/switch_text.h"
@@ -21,7 +21,7 @@ std::int16_t pixels_to_twips(int pixels, double factor) { return to_position(pix
 // change wherever a pixel is not a whole number of twips, or the window's
 // monitor has another resolution than the system's.
 bool put_in_band(host::WindowSystem& windows, host::Form& form, host::ZBand band) {
-    return windows.set_window_pos(form.hWnd(), band, form.window().pixel_bounds(), host::swp_noactivate_showwindow);
+    return windows.put_in_band(form.hWnd(), band, form.window().pixel_bounds());
 }
 
 std::optional<host::ZBand> band_of_switch(const std::string& top_most) {

@@ -1,10 +1,12 @@
-// The key strings the editor composes from its lists, and the captions it takes.
+// The key strings the editor composes from its lists, the captions it takes,
+// and the controls of its form looked up in the layout.
 #include <gtest/gtest.h>
 
 #include "core/messages.h"
-#include "palette/caption_rules.h"
-#include "palette/editor_lists.h"
-#include "palette/key_composition.h"
+#include "editor/caption_rules.h"
+#include "editor/editor_lists.h"
+#include "editor/key_composition.h"
+#include "shell/main_layout.h"
 #include "support/headless_host.h"
 
 namespace tastrel {
@@ -26,6 +28,7 @@ TEST(CaptionRules, RefusesEmptyCommaLongAndUnsavableCaptions) {
         {"ﾃﾝｷｰ呼び出し1234567", nullptr}, {"ﾃﾝｷｰ呼び出し12345678", m::caption_too_long}, {"café", m::unsavable_caption},
     };
     for (const auto& c : cases) EXPECT_STREQ(caption_fault(c.caption, *test::make_test_codec()), c.fault) << c.caption;
+    EXPECT_THROW(host::layout_of(main_layout(), -5), std::logic_error) << "a control the layout does not hold";
 }
 
 }  // namespace tastrel

@@ -1,4 +1,4 @@
-#include "palette/caption_rules.h"
+#include "editor/caption_rules.h"
 
 #include "core/messages.h"
 #include "core/utf8.h"
