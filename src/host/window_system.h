@@ -21,6 +21,19 @@ enum class Minimised { restore, leave };
 
 enum class ZBand { topmost, not_topmost };  // HWND_TOPMOST, HWND_NOTOPMOST
 
+// What the system tells of other programs' windows as it happens, where it
+// tells it (Wine 8: windows made, and the focus moving between another
+// program's fields; Windows: much more). A fast path only: the program
+// checks what it knows all the same.
+class WindowEvents {
+public:
+    virtual ~WindowEvents() = default;
+    // A window was made, shown, renamed or destroyed; a top-level one has no parent.
+    virtual void window_changed(WindowHandle window, bool top_level) = 0;
+    // The keyboard focus, or the front, moved to this window.
+    virtual void focus_moved(WindowHandle window) = 0;
+};
+
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
@@ -30,6 +43,8 @@ public:
     // case-sensitive); of several with that title, the first in Z order.
     virtual WindowHandle find_first_window(std::span<const std::string_view> titles) = 0;
     WindowHandle find_window(std::string_view title) { return find_first_window({&title, 1}); }
+    // From now on the events of other programs' windows go there; nullptr: nowhere.
+    virtual void report_events(WindowEvents* events) = 0;
     // IsWindow: the handle still names a window.
     virtual bool is_window(WindowHandle window) = 0;
     // GetWindowTextA with a count of at most `max_chars`.

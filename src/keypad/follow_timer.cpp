@@ -25,20 +25,25 @@ bool is_edit_class(const std::string& name) {
 
 }  // namespace
 
-void KeypadForm::Timer1_Timer() {
-    Edit_Hwnd.fill(host::no_window);
-    Modeler_Hwnd = Get_Modeler_Hwnd(services_.windows);
+void KeypadForm::Timer1_Timer() { follow(false); }
+
+// The table is recorded again when the pop-up is another or may have other
+// fields since; a tick in which nothing changed only looks at Modeler and
+// its pop-up.
+void KeypadForm::follow(bool for_press) {
+    const host::WindowHandle modeler = for_press ? modeler_.find() : modeler_.current();
     // Without Modeler, the handle 0 would make the scan walk the desktop.
-    if (Modeler_Hwnd == host::no_window) {
-        Popup_Hwnd = host::no_window;
-        Edit_No = 0;
-        return;
-    }
-    Popup_Hwnd = services_.windows.last_active_popup(Modeler_Hwnd);
+    const host::WindowHandle popup = modeler == host::no_window ? host::no_window : services_.windows.last_active_popup(modeler);
     // Another dialog than the one followed so far starts at its first field, too.
-    if (Popup_Hwnd == Modeler_Hwnd || (Popup_Hwnd != host::no_window && Popup_Hwnd != followed_popup_)) Edit_No = 0;
-    if (Popup_Hwnd != host::no_window) followed_popup_ = Popup_Hwnd;
+    if (modeler == host::no_window || popup == modeler || (popup != host::no_window && popup != followed_popup_)) Edit_No = 0;
+    if (popup != host::no_window) followed_popup_ = popup;
+    if (popup != Popup_Hwnd || modeler != Modeler_Hwnd) fields_known_ = false;
+    Modeler_Hwnd = modeler;
+    Popup_Hwnd = popup;
+    if (fields_known_) return;
+    Edit_Hwnd.fill(host::no_window);
     if (Popup_Hwnd != host::no_window) record_edit_fields();
+    fields_known_ = true;
 }
 
 // The pop-up's direct children from the top of the Z order. The table keeps

@@ -9,18 +9,21 @@
 
 namespace tastrel {
 
-KeypadForm::KeypadForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state)
+KeypadForm::KeypadForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state,
+                       ModelerWindow& modeler)
     : host::Form(services.forms, handlers, keypad_layout()),
       Command2(*this, keypad_ui::Command2, host::layout_of(keypad_layout(), keypad_ui::Command2).text),
       Timer1(*this, keypad_ui::Timer1, 0, true),
       services_(services),
-      state_(state) {
+      state_(state),
+      modeler_(modeler) {
     for (int i = 0; i < keypad_ui::key_count; ++i)
         Command1.push_back(std::make_unique<host::CommandButton>(*this, i, host::layout_of(keypad_layout(), i).text));
 }
 
 void KeypadForm::Form_Load() {
     Modeler_Hwnd = Popup_Hwnd = followed_popup_ = host::no_window;
+    fields_known_ = false;
     Edit_Hwnd.fill(host::no_window);
     Edit_No = 0;
 
@@ -50,7 +53,7 @@ void KeypadForm::Form_QueryUnload(int& /*cancel*/) {
 }
 
 void KeypadForm::Form_Unload(int& /*cancel*/) {
-    const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
+    const host::WindowHandle modeler = modeler_.find();
     if (modeler == host::no_window) {
         services_.dialogs.message_box(messages::modeler_not_started);
         modeler_gone_ = true;  // the program closes once this window is gone

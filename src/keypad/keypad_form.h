@@ -10,6 +10,7 @@
 #include "host/form.h"
 #include "host/services.h"
 #include "keypad/keypad_controls.h"
+#include "modeler/modeler_window.h"
 #include "settings/shared_state.h"
 
 namespace tastrel {
@@ -20,7 +21,7 @@ inline constexpr int follow_interval_ms = 50;
 
 class KeypadForm : public host::Form {
 public:
-    KeypadForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state);
+    KeypadForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state, ModelerWindow& modeler);
 
     std::vector<std::unique_ptr<host::CommandButton>> Command1;
     host::CommandButton Command2;
@@ -45,17 +46,29 @@ public:
     // How the program closes when the keypad closed and found Modeler gone.
     std::function<void()> close_program;
 
+    // Modeler's windows changed: the follow timer, when it runs, looks at
+    // once; a window made or gone may have been a field of the dialog.
+    void look_at_modeler() { on_timer(keypad_ui::Timer1); }
+    void windows_changed() {
+        fields_known_ = false;
+        look_at_modeler();
+    }
+
 protected:
     void Control_Click(int control) override;
     void Timer_Tick(int control) override;
 
 private:
+    // A press looks for Modeler again where a tick keeps it absent.
+    void follow(bool for_press);
     void record_edit_fields();
 
     host::Services& services_;
     SharedState& state_;
+    ModelerWindow& modeler_;
     bool modeler_gone_ = false;
     host::WindowHandle followed_popup_{};
+    bool fields_known_ = false;  // the table holds the fields of Popup_Hwnd
 };
 
 }  // namespace tastrel

@@ -18,10 +18,10 @@ std::string key_string_for(const std::string& caption) {
 }  // namespace
 
 void KeypadForm::Command1_Click(int index) {
-    // No rescan may change the table in the middle of a press; one first sees
-    // a dialog that replaced the last one since the last tick.
+    // No tick may change the table in the middle of a press. The press first
+    // looks as a tick does, which sees a dialog that replaced the last one.
     Timer1.set_interval(0);
-    Timer1_Timer();
+    follow(true);
     if (Edit_No < 0 || Edit_No >= static_cast<int>(Edit_Hwnd.size())) Edit_No = 0;
     const host::WindowHandle field = Edit_Hwnd[static_cast<std::size_t>(Edit_No)];
     if (field == host::no_window) {

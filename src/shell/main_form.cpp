@@ -10,7 +10,8 @@ std::string_view design_tooltip(int id) { return host::layout_of(main_layout(), 
 
 }  // namespace
 
-MainForm::MainForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state, KeypadForm& keypad)
+MainForm::MainForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state, KeypadForm& keypad,
+                   ModelerWindow& modeler)
     : host::Form(services.forms, handlers, main_layout()),
       Cmd_Change(*this, main_ui::Cmd_Change, design_text(main_ui::Cmd_Change)),
       Cmd_Min(*this, main_ui::Cmd_Min, design_text(main_ui::Cmd_Min)),
@@ -29,7 +30,8 @@ MainForm::MainForm(host::Services& services, host::HandlerQueue& handlers, Share
       Timer1(*this, main_ui::Timer1, 0, true),
       services_(services),
       state_(state),
-      keypad_(keypad) {
+      keypad_(keypad),
+      modeler_(modeler) {
     for (int i = 0; i < button_count; ++i)
         Command1.push_back(std::make_unique<host::CommandButton>(*this, i, design_text(i)));
     keypad_.close_program = [this] { close_after_keypad_found_modeler_gone(); };

@@ -10,6 +10,7 @@
 #include "host/form.h"
 #include "host/services.h"
 #include "keypad/keypad_form.h"
+#include "modeler/modeler_window.h"
 #include "places/placement.h"
 #include "settings/shared_state.h"
 #include "shell/main_controls.h"
@@ -18,7 +19,8 @@ namespace tastrel {
 
 class MainForm : public host::Form {
 public:
-    MainForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state, KeypadForm& keypad);
+    MainForm(host::Services& services, host::HandlerQueue& handlers, SharedState& state, KeypadForm& keypad,
+             ModelerWindow& modeler);
 
     std::vector<std::unique_ptr<host::CommandButton>> Command1;
     host::CommandButton Cmd_Change, Cmd_Min;
@@ -88,6 +90,8 @@ public:
 
     // The file in use: a registration in the program's folder, or a file of the user's.
     std::string settings_path() const;
+    // Modeler's windows changed: the pop-up watch, when it runs, looks at once.
+    void look_at_modeler() { on_timer(main_ui::Timer1); }
 
 protected:
     void Control_Click(int control) override;
@@ -121,6 +125,7 @@ private:
     host::Services& services_;
     SharedState& state_;
     KeypadForm& keypad_;
+    ModelerWindow& modeler_;
     // Modeler's absence has been told and the user kept the program running.
     bool modeler_gone_told_ = false;
     // Form_Unload is under way: the keypad's closing must not close the palette again.

@@ -10,7 +10,7 @@
 namespace tastrel {
 
 void MainForm::Command1_Click(int index) {
-    const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
+    const host::WindowHandle modeler = modeler_.find();
     if (modeler == host::no_window) return quit_without_modeler(messages::modeler_not_started);
     modeler_gone_told_ = false;
     if (state_.Edit_Mode == 1) {
@@ -30,7 +30,7 @@ void MainForm::Command1_Click(int index) {
 // typed, and the user is told why. True when every key went out.
 bool MainForm::type_into_modeler(host::WindowHandle modeler, const std::string& keys, int index) {
     if (!services_.windows.activate(modeler, host::Minimised::restore)) {
-        if (Get_Modeler_Hwnd(services_.windows) == host::no_window)
+        if (modeler_.find() == host::no_window)
             quit_without_modeler(messages::modeler_not_started);
         else
             services_.dialogs.message_box(messages::modeler_not_responding);
@@ -51,7 +51,7 @@ bool MainForm::type_into_modeler(host::WindowHandle modeler, const std::string& 
 void MainForm::Chk_Beep_Click() { state_.Beep_On = Chk_Beep.value() == 1 ? 1 : 0; }
 
 void MainForm::Timer1_Timer() {
-    const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
+    const host::WindowHandle modeler = modeler_.current();
     if (modeler == host::no_window) {
         // Said once: the user chose to keep the program; it waits for Modeler.
         if (modeler_gone_told_) return;

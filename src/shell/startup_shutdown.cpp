@@ -77,7 +77,7 @@ void MainForm::Form_Unload(int& cancel) {
     }
     closing_ = true;
     keypad_.unload();
-    const host::WindowHandle modeler = Get_Modeler_Hwnd(services_.windows);
+    const host::WindowHandle modeler = modeler_.find();
     if (modeler != host::no_window)
         services_.windows.activate(modeler, host::Minimised::leave);
     else if (!modeler_gone_told_)  // the keypad's closing has just said so

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
 
+#include "win32/failure.h"
 #include "win32/focus_hand_back.h"
 #include "win32/message_pump.h"
 #include "win32/wide.h"
@@ -105,7 +108,40 @@ bool already_in_place(HWND window, host::ZBand band, host::PixelRect rect) {
            place.bottom - place.top == rect.height;
 }
 
+// Where the window events go: a WinEvent callback gets no context of its own.
+host::WindowEvents* event_sink = nullptr;
+HWINEVENTHOOK event_hooks[3] = {};
+
+// Other programs' windows only: Wine reports this program's own too.
+void CALLBACK on_window_event(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) noexcept {
+    DWORD process = 0;
+    if (event_sink == nullptr || window == nullptr || child != CHILDID_SELF || !GetWindowThreadProcessId(window, &process) ||
+        process == GetCurrentProcessId())
+        return;
+    try {
+        if (event == EVENT_OBJECT_FOCUS || event == EVENT_SYSTEM_FOREGROUND)
+            event_sink->focus_moved(to_handle(window));
+        else if (object == OBJID_WINDOW)
+            event_sink->window_changed(to_handle(window), GetAncestor(window, GA_PARENT) == GetDesktopWindow());
+    } catch (const std::exception& error) {
+        report_failure(error.what());
+    }
+}
+
 }  // namespace
+
+// Made, destroyed, shown; the focus; renamed; the front. Out of context: the
+// events come through this thread's message queue, not into the other program.
+void User32Windows::report_events(host::WindowEvents* events) {
+    for (HWINEVENTHOOK& hook : event_hooks)
+        if (hook != nullptr) UnhookWinEvent(std::exchange(hook, nullptr));
+    event_sink = events;
+    if (events == nullptr) return;
+    constexpr DWORD flags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
+    event_hooks[0] = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_FOCUS, nullptr, on_window_event, 0, 0, flags);
+    event_hooks[1] = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, on_window_event, 0, 0, flags);
+    event_hooks[2] = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, on_window_event, 0, 0, flags);
+}
 
 host::WindowHandle User32Windows::find_first_window(std::span<const std::string_view> titles) {
     TitleSearch search;

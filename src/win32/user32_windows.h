@@ -12,6 +12,8 @@ class User32Windows : public host::WindowSystem {
 public:
     explicit User32Windows(const host::AnsiCodec& codec) : codec_(codec) {}
 
+    ~User32Windows() override { report_events(nullptr); }
+    void report_events(host::WindowEvents* events) override;
     host::WindowHandle find_first_window(std::span<const std::string_view> titles) override;
     bool is_window(host::WindowHandle window) override;
     std::string window_text(host::WindowHandle window, int max_chars) override;

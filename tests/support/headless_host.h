@@ -70,6 +70,7 @@ public:
     std::vector<double> monitor_tpp;  // each monitor's own scale; none: the system's
     host::PixelPoint pointer{100, 100};
     WindowHandle foreground{}, focus{};
+    host::WindowEvents* events = nullptr;  // as the program asked
     std::vector<FakeWindow> windows;  // in Z order; a handle is its place plus 1
 
     std::string path(const std::string& name) const { return folder + "\\" + name; }
@@ -107,6 +108,7 @@ public:
         if (boxes_up_ > 0) ADD_FAILURE() << "ended from inside a box";
         throw ProcessEnded{};
     }
+    void report_events(host::WindowEvents* to) override { events = to; }
     WindowHandle find_first_window(std::span<const std::string_view> titles) override;
     bool is_window(WindowHandle window) override { return exists(window); }
     std::string window_text(WindowHandle window, int max_chars) override;

@@ -35,7 +35,7 @@ TEST(KeyString, RefusesAMalformedStringWhole) {
         {"{a ", unclosed_brace, 0}, {"{a x}", bad_repeat_count, 0}, {"{a 3 }", bad_repeat_count, 0},
         {"{a }", bad_repeat_count, 0}, {"x{h 1001}", bad_repeat_count, 1}, {"{FOO}", unknown_key_name, 0},
         {"{}", unknown_key_name, 0}, {"{ }", unknown_key_name, 0}, {"{}a}", unknown_key_name, 0},
-        {"{F0}", unknown_key_name, 0}, {"{F17}", unknown_key_name, 0}, {"{F1.}", unknown_key_name, 0},
+        {"{F0}", unknown_key_name, 0}, {"{F05}", unknown_key_name, 0}, {"{F17}", unknown_key_name, 0}, {"{F1.}", unknown_key_name, 0},
         {"((((a))))", too_deeply_nested, 3}, {"a(b(c)", unclosed_group, 1},
     };
     for (const auto& c : cases) {

@@ -15,7 +15,7 @@ using test::Lines;
 
 enum Op {
     start, click, check, pick, type, close, close_pad, press, tick, restore, query_end, end_session,
-    dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys, fail_forms, unreadable,
+    dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys, fail_forms, unreadable, quiet,
     second_instance, dpi, second_monitor, taskbar, restart, file, see, captions, look, places,
     later  // the next step comes at the next pass of a message loop: a yield, a box's own loop
 };
@@ -86,6 +86,14 @@ std::string shown(test::FakeWindow& c, int id) {
     return text;
 }
 
+// As Wine tells another program's windows: one made, and the focus going to
+// it when it takes the focus.
+void tell(test::HeadlessHost& h, test::WindowHandle window, bool focus) {
+    if (h.events == nullptr) return;
+    h.run([&] { h.events->window_changed(window, !h.exists(h.at(window).parent)); });
+    if (focus) h.run([&] { h.events->focus_moved(window); });
+}
+
 void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test::WindowHandle& popup) {
     host::Form& main = h.program->main;
     switch (s.op) {
@@ -108,13 +116,14 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case restore: return h.run([&] { (s.id == 0 ? main : h.program->keypad).on_activate(); });  // as activating a minimised window does
     case query_end: return h.log.push_back(main.on_session_ending() ? "may end" : "refuses the end");
     case end_session: return h.run([&] { main.on_session_end(s.id != 0); });
-    case dialog:  // with id fields, the first of class text when given
+    case dialog:  // with id fields, the first of class text when given, which takes the focus
         h.at(lw).popup = popup = h.add_window("Numeric", "#32770");
-        for (int i = 0; i < s.id; ++i) h.add_window("", i == 0 && !s.text.empty() ? s.text : "Edit", popup);
+        tell(h, popup, true);
+        for (int i = 0; i < s.id; ++i) tell(h, h.add_window("", i == 0 && !s.text.empty() ? s.text : "Edit", popup), i == 0);
         return;
     case dialog_gone: h.at(popup).gone = true; return;
     case modeler_gone: h.at(lw).gone = true; return;
-    case modeler_back: lw = h.add_window(modeler); return;
+    case modeler_back: return tell(h, lw = h.add_window(s.text.empty() ? modeler : s.text), false);  // or another title
     case fail_popup: h.at(lw).popup_query_fails = s.id == 0; return;  // id 1: answers again
     case move:  // the left edge, and the top when given
         h.at(main.hWnd()).rect.left = s.id;
@@ -139,6 +148,7 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     case fail_pos: h.window_pos_fails = s.id == 0, h.at(main.hWnd()).pos_fails = true; return;  // every window's, or the palette's
     case cut_keys: h.keys_cut_short = true; return;
     case fail_forms: h.forms_fail = true; return;
+    case quiet: h.events = nullptr; return;  // the system tells no more of other programs' windows
     case second_instance: h.other_instance = true; return;
     case dpi: h.tpp = 1440.0 / s.id; return;
     case taskbar: h.work_areas = {{60, 40, 964, 728}}; return;  // on the left and at the top
@@ -207,6 +217,9 @@ const Scenario scenarios[] = {
     {"SessionEnd", valid, {{start}, {click, Mnu_init}, {query_end}, {query_end}, {end_session, 0}, {look}, {query_end}, {end_session, 1}}, "cny", {"設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "refuses the end", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "may end", "palette shown 455,204 113x360 topmost; keypad shown 361,279 95x209 topmost; front LightWave Modeler 5.6", "設定が変更されましたが、設定ﾃﾞｰﾀを保存しますか。", "write lw_m_data_01.txt", "may end", "ended"}},
     {"About", valid, {{start}, {later}, {query_end}, {click, Mnu_About}}, "", {"Tastrel ﾊﾞｰｼﾞｮﾝ 1.1.0\nLightWave Modeler 5.0 / 5.5 / 5.6 用ﾎﾞﾀﾝﾊﾟﾚｯﾄとﾃﾝｷｰ", "refuses the end"}},
     {"ClicksTypeKeys", valid, {{start}, {click, 0}, {click, 23}, {check, Chk_Beep, "1"}, {click, 5}, {look}}, "", {keys("^(a)"), keys("^(x)"), keys("^(f)"), "beep", "palette shown 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"AModeler50OpenedWhile56IsKnown", valid, {{start}, {click, 0}, {modeler_back, 0, "LightWave Modeler 5.0"}, {click, 1}}, "", {keys("^(a)"), keys("^(b)", "LightWave Modeler 5.0")}},
+    {"ModelerReopenedWithAnotherWindow", with(valid, {{30, "1"}}), {{start}, {click, 0}, {modeler_gone}, {modeler_back}, {tick, 50}, {click, 1}, {dialog, 1}, {look}}, "", {keys("^(a)"), keys("^(b)"), "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
+    {"ADialogReplacedBetweenTwoPresses", keypad_on, {{start}, {dialog, 3}, {tick, 50}, {press, 0, "TAB"}, {quiet}, {dialog, 2, "Static"}, {press, 0, "7"}, {dialog_gone}, {dialog, 1}, {press, 0, "8"}}, "", {"keys 09↓↑ > Numeric field 0", "keys 37↓↑ > Numeric field 1", "keys 38↓↑ > Numeric field 0"}},
     {"RefusedFront", with(valid, {{30, "1"}}), {{start}, {dialog, 1}, {fail_popup}, {tick, 50}, {fail_popup, 1}, {refuse_front}, {click, 0}, {tick, 50}, {look}}, "", {"予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)", "LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"AnotherProgramTakesTheFrontFromModeler", valid, {{start}, {check, Chk_Beep, "1"}, {refuse_front, 3}, {click, 0}}, "", {"他のｳｨﾝﾄﾞｳが前面に出たため、ｷｰは送信されませんでした。"}},
     {"ModelerGoesAsItIsActivated", valid, {{start}, {refuse_front, 1}, {click, 0}}, "", {"LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "LightWave3Dﾓﾃﾞﾗｰが起動されておりません。LightWave3Dﾓﾃﾞﾗｰを起動後本ソフトを起動してください。", "ended"}},
