@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,8 @@ public:
     virtual void do_events() = 0;
     // Writes a failure where a developer looks for it (the debugger's output).
     virtual void trace(std::string_view text) = 0;
+    // Milliseconds since a moment of the system's: for telling how long ago.
+    virtual std::uint64_t now_ms() = 0;
     // Ends the process at once. In tests it unwinds to the harness instead.
     [[noreturn]] virtual void end_process() = 0;
 };

@@ -31,9 +31,12 @@ void KeypadForm::Timer1_Timer() { follow(false); }
 // fields since; a tick in which nothing changed only looks at Modeler and
 // its pop-up.
 void KeypadForm::follow(bool for_press) {
-    const host::WindowHandle modeler = for_press ? modeler_.find() : modeler_.current();
+    host::WindowHandle modeler = modeler_.current();
+    if (modeler == host::no_window && for_press) modeler = modeler_.find();
     // Without Modeler, the handle 0 would make the scan walk the desktop.
-    const host::WindowHandle popup = modeler == host::no_window ? host::no_window : services_.windows.last_active_popup(modeler);
+    const host::WindowHandle popup = modeler == host::no_window ? host::no_window
+                                     : for_press                  ? services_.windows.last_active_popup(modeler)
+                                                                  : modeler_.current_popup();
     // Another dialog than the one followed so far starts at its first field, too.
     if (modeler == host::no_window || popup == modeler || (popup != host::no_window && popup != followed_popup_)) Edit_No = 0;
     if (popup != host::no_window) followed_popup_ = popup;

@@ -59,7 +59,8 @@ protected:
     void Timer_Tick(int control) override;
 
 private:
-    // A press looks for Modeler again where a tick keeps it absent.
+    // A press looks for Modeler again where a tick keeps it absent, and at
+    // its pop-up now; what a tick looked at just now holds for Modeler itself.
     void follow(bool for_press);
     void record_edit_fields();
 

@@ -10,6 +10,8 @@ namespace {
 constexpr std::string_view titles[] = {"LightWave Modeler 5.0", "LightWave Modeler 5.5", "LightWave Modeler 5.6"};
 // The buffer GetWindowTextA gets.
 constexpr int title_chars = 255;
+// Well within a tick: what the watch looked at, the follow timer need not look at again.
+constexpr std::uint64_t fresh_ms = 10;
 
 }  // namespace
 
@@ -17,9 +19,25 @@ constexpr int title_chars = 255;
 // nothing walks every window.
 host::WindowHandle Get_Modeler_Hwnd(host::WindowSystem& windows) { return windows.find_first_window(titles); }
 
+host::WindowHandle ModelerWindow::find() { return look(true); }
+
+host::WindowHandle ModelerWindow::current() {
+    if (searched_ && !stale_ && app_.now_ms() - looked_at_ < fresh_ms) return window_;
+    return look(false);
+}
+
+host::WindowHandle ModelerWindow::current_popup() {
+    const host::WindowHandle window = current();
+    if (!popup_known_) popup_ = window != host::no_window ? windows_.last_active_popup(window) : host::no_window;
+    popup_known_ = true;
+    return popup_;
+}
+
 // A title found in another letter case (the search ignores case) is never
-// known: each call searches.
-host::WindowHandle ModelerWindow::known(bool absence_checked) {
+// known: each look searches.
+host::WindowHandle ModelerWindow::look(bool absence_checked) {
+    looked_at_ = app_.now_ms();
+    popup_known_ = stale_ = false;
     if (searched_ && window_ == host::no_window && !absence_checked) return window_;
     if (searched_ && window_ != host::no_window && title_ < std::size(titles) && windows_.is_window(window_) &&
         windows_.window_text(window_, title_chars) == titles[title_])

@@ -2,7 +2,9 @@
 // Finding LightWave Modeler's main window by its three titles, and knowing
 // it between searches.
 #include <cstddef>
+#include <cstdint>
 
+#include "host/app.h"
 #include "host/window_system.h"
 
 namespace tastrel {
@@ -18,20 +20,33 @@ host::WindowHandle Get_Modeler_Hwnd(host::WindowSystem& windows);
 // a title that goes before the one known.
 class ModelerWindow {
 public:
-    explicit ModelerWindow(host::WindowSystem& windows) : windows_(windows) {}
-    // For what the user does: Modeler absent is looked for again.
-    host::WindowHandle find() { return known(true); }
-    // For the timers' ticks: Modeler absent stays absent until a window appears.
-    host::WindowHandle current() { return known(false); }
-    void window_appeared() { searched_ = false; }
+    ModelerWindow(host::WindowSystem& windows, host::App& app) : windows_(windows), app_(app) {}
+    // For what the user does: checked now, and Modeler absent is looked for again.
+    host::WindowHandle find();
+    // For the timers' ticks: Modeler absent stays absent until a window
+    // appears, and a check made in the last few milliseconds holds: the
+    // pop-up watch and the keypad's follow timer tick together.
+    host::WindowHandle current();
+    // Modeler's last active pop-up as the ticks see it: Modeler itself when
+    // it has none, 0 when it is absent or the system cannot say.
+    host::WindowHandle current_popup();
+    // The system reported a window of another program made or changed, or
+    // the focus moved: ticks look again; a top-level window may be a Modeler
+    // that goes before the one known.
+    void windows_changed(bool top_level) {
+        searched_ = searched_ && !top_level;
+        stale_ = true;
+    }
 
 private:
-    host::WindowHandle known(bool absence_checked);
+    host::WindowHandle look(bool absence_checked);
 
     host::WindowSystem& windows_;
-    host::WindowHandle window_{};
+    host::App& app_;
+    host::WindowHandle window_{}, popup_{};
     std::size_t title_ = 0;  // of the titles, the one it carries
-    bool searched_ = false;
+    bool searched_ = false, popup_known_ = false, stale_ = true;
+    std::uint64_t looked_at_ = 0;
 };
 
 }  // namespace tastrel

@@ -59,7 +59,7 @@ void MainForm::Timer1_Timer() {
     }
     modeler_gone_told_ = false;
 
-    const host::WindowHandle popup = services_.windows.last_active_popup(modeler);
+    const host::WindowHandle popup = modeler_.current_popup();
     if (popup == host::no_window) {
         Timer1.set_enabled(false);
         services_.dialogs.message_box(messages::popup_query_failed);

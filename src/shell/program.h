@@ -12,7 +12,7 @@ namespace tastrel {
 class Program : public host::WindowEvents {
 public:
     explicit Program(host::Services& services)
-        : services_(services), handlers(services.dialogs, services.app), modeler(services.windows),
+        : services_(services), handlers(services.dialogs, services.app), modeler(services.windows, services.app),
           keypad(services, handlers, state, modeler), main(services, handlers, state, keypad, modeler) {}
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -32,11 +32,12 @@ public:
     // be a Modeler that goes before the one known, or Modeler's dialog.
     // The watch and the keypad look at once instead of at their next tick.
     void window_changed(host::WindowHandle /*window*/, bool top_level) override {
-        if (top_level) modeler.window_appeared();
+        modeler.windows_changed(top_level);
         keypad.windows_changed();
         main.look_at_modeler();
     }
     void focus_moved(host::WindowHandle /*window*/) override {
+        modeler.windows_changed(false);
         keypad.look_at_modeler();
         main.look_at_modeler();
     }

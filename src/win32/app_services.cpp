@@ -43,7 +43,10 @@ bool Win32App::previous_instance() {
 
 void Win32App::beep() { MessageBeep(MB_OK); }
 
-void Win32App::do_events() { handle_sent_messages(); }
+// A press's yield lasts no longer than its keys wait: no paints.
+void Win32App::do_events() { handle_sent_messages(false); }
+
+std::uint64_t Win32App::now_ms() { return GetTickCount64(); }
 
 void Win32App::trace(std::string_view text) { OutputDebugStringW((L"Tastrel: " + widen(text) + L"\n").c_str()); }
 

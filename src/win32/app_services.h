@@ -15,6 +15,7 @@ public:
     void beep() override;
     void do_events() override;
     void trace(std::string_view text) override;
+    std::uint64_t now_ms() override;
     [[noreturn]] void end_process() override;
 
 private:

@@ -1,9 +1,16 @@
 #include "win32/focus_hand_back.h"
 
+#include <utility>
+
 #include "win32/form_window.h"
 
 namespace tastrel::win32 {
 namespace {
+
+// Every form declines already: each press and click hands the keyboard over,
+// and going through the forms again each time would cost a trip to the
+// window server for nothing.
+bool all_decline = false;
 
 bool declines(HWND form) { return (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_NOACTIVATE) != 0; }
 
@@ -21,13 +28,18 @@ BOOL CALLBACK accept_form(HWND window, LPARAM accepted) noexcept {
 
 }  // namespace
 
-void decline_activation() { EnumThreadWindows(GetCurrentThreadId(), decline_form, 0); }
+void decline_activation() {
+    if (!std::exchange(all_decline, true)) EnumThreadWindows(GetCurrentThreadId(), decline_form, 0);
+}
+
+void form_made() { all_decline = false; }
 
 void decline_activation(HWND form) {
     if (!declines(form)) SetWindowLongPtrW(form, GWL_EXSTYLE, GetWindowLongPtrW(form, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
 }
 
 bool accept_activation() {
+    all_decline = false;
     bool accepted = false;
     EnumThreadWindows(GetCurrentThreadId(), accept_form, reinterpret_cast<LPARAM>(&accepted));
     return accepted;

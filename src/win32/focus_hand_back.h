@@ -16,5 +16,7 @@ void decline_activation(HWND form);
 // The user clicked one of the forms: all take activation again. False when
 // none declined.
 bool accept_activation();
+// A form's window was made: it takes activation until it declines.
+void form_made();
 
 }  // namespace tastrel::win32

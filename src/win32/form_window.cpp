@@ -16,6 +16,7 @@
 #include "host/twips.h"
 #include "win32/failure.h"
 #include "win32/focus_hand_back.h"
+#include "win32/form_timers.h"
 #include "win32/form_controls.h"
 #include "win32/handles.h"
 #include "win32/menu_bar.h"
@@ -30,7 +31,6 @@ constexpr wchar_t form_class_name[] = L"Tastrel.Form";
 // Without WS_CLIPCHILDREN: the form paints its colour inside the frames, which
 // draw only their border and caption.
 constexpr DWORD form_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr UINT_PTR first_timer_id = 1000;
 
 // The resolution of the monitor the window is on, where the system can say
 // (Windows 10 1607 and later); the system resolution otherwise.
@@ -135,7 +135,6 @@ private:
     LRESULT on_close();
     LRESULT on_session_end(bool ending);
     LRESULT on_command(WPARAM wparam, LPARAM lparam);
-    LRESULT on_timer(WPARAM timer_id);
     LRESULT on_paint(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT on_erase_background(HDC dc);
     LRESULT on_button_colour();
@@ -176,7 +175,6 @@ private:
     UniqueWindow hwnd_;
     HWND tooltip_ = nullptr;   // owned by hwnd_.get()
     std::map<int, ControlState> controls_;
-    std::map<int, int> running_timers_;  // control id to interval
     bool reporting_ = false;
     bool shown_before_ = false;
     bool setting_text_ = false;  // a text set by the form is no edit of the user's
@@ -197,6 +195,7 @@ FormWindow::FormWindow(const host::FormLayout& layout, host::FormEvents& events,
       palette_font_(make_font(host::palette_font_name, scale.dpi())),
       form_font_(make_font(host::form_font_name, scale.dpi())) {
     create_window();
+    form_made();
     ++open_forms_;
     for (const host::ControlLayout& place : layout_.controls) {
         ControlState& control = controls_[place.id];
@@ -212,6 +211,7 @@ FormWindow::FormWindow(const host::FormLayout& layout, host::FormEvents& events,
 
 FormWindow::~FormWindow() {
     reporting_ = false;  // the form is letting go of its window
+    form_timers().stop_all(events_);
     if (hwnd_) DestroyWindow(hwnd_.get());  // its WM_NCDESTROY lets go of it
     // As the toolkit does, the program ends once its last form is gone.
     if (--open_forms_ == 0) PostQuitMessage(0);
@@ -466,20 +466,8 @@ void FormWindow::set_list_index(int control, int index) {
     if (state.window != nullptr) SendMessageW(state.window, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-// Setting a running timer again with its interval does not restart its count.
 void FormWindow::set_timer(int control, int interval_ms, bool enabled) {
-    const UINT_PTR timer_id = first_timer_id + static_cast<UINT_PTR>(control);
-    const auto running = running_timers_.find(control);
-    if (!enabled || interval_ms <= 0) {
-        if (running == running_timers_.end()) return;
-        KillTimer(hwnd_.get(), timer_id);
-        running_timers_.erase(running);
-        return;
-    }
-    if (running != running_timers_.end() && running->second == interval_ms) return;
-    if (SetTimer(hwnd_.get(), timer_id, static_cast<UINT>(interval_ms), nullptr) == 0)
-        throw_system_error(messages::timer_not_started);
-    running_timers_[control] = interval_ms;
+    form_timers().set(events_, control, interval_ms, enabled);
 }
 
 // A control's window id is its id in the layout, past the menu ids.
@@ -529,7 +517,6 @@ LRESULT FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZE: return on_size();
     case WM_CLOSE: return on_close();
     case WM_COMMAND: return on_command(wparam, lparam);
-    case WM_TIMER: return on_timer(wparam);
     case WM_PAINT: return on_paint(message, wparam, lparam);
     case WM_ERASEBKGND: return on_erase_background(reinterpret_cast<HDC>(wparam));
     case WM_CTLCOLORBTN: return on_button_colour();
@@ -604,11 +591,6 @@ LRESULT FormWindow::on_command(WPARAM wparam, LPARAM lparam) {
         controls_[*control].text = narrow(text);
         events_.on_text_changed(*control, controls_[*control].text);
     }
-    return 0;
-}
-
-LRESULT FormWindow::on_timer(WPARAM timer_id) {
-    if (reporting_ && timer_id >= first_timer_id) events_.on_timer(static_cast<int>(timer_id - first_timer_id));
     return 0;
 }
 

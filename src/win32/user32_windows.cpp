@@ -33,9 +33,22 @@ bool wait_until_foreground(HWND target) {
     while (!in_front(target)) {
         if (GetTickCount64() >= deadline || !IsWindow(target)) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, activation_poll_ms, QS_SENDMESSAGE | QS_PAINT);
-        handle_sent_messages();
+        handle_sent_messages(true);
     }
     return true;
+}
+
+// The control of the window that its thread gives the focus to once it has
+// taken in its activation; nothing when it has given it to none in time.
+HWND focus_given_back(HWND window, DWORD thread) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    const ULONGLONG deadline = GetTickCount64() + focus_settle_timeout_ms;
+    while (GetGUIThreadInfo(thread, &gui) && (gui.hwndFocus == nullptr || !IsChild(window, gui.hwndFocus))) {
+        if (GetTickCount64() >= deadline) return nullptr;
+        handle_sent_messages(false);
+    }
+    return gui.hwndFocus;
 }
 
 // Activates another program's top-level window and waits until it is in
@@ -236,9 +249,15 @@ std::string User32Windows::class_name(host::WindowHandle window, int max_chars) 
 // again when it moved.
 bool User32Windows::focus_control(host::WindowHandle control) {
     const HWND field = to_hwnd(control);
-    const HWND top = GetAncestor(field, GA_ROOT);
-    const DWORD owner = GetWindowThreadProcessId(field, nullptr);
+    // Each is a trip to the window server: a press after a press asks again
+    // only for another field.
+    if (field != field_.control) field_ = {field, GetAncestor(field, GA_ROOT), GetWindowThreadProcessId(field, nullptr)};
+    const HWND top = field_.top;
+    const DWORD owner = field_.thread;
     if (top == nullptr || owner == 0 || !bring_to_front(top)) return false;
+    // Taking in its activation, the dialog gives the focus back to the field
+    // it last had, in its own time: when that is this one, the keys can go.
+    if (focus_given_back(top, owner) == field) return true;
     const DWORD self = GetCurrentThreadId();
     const bool attached = owner != self && AttachThreadInput(self, owner, TRUE);
     bool focused = false;

@@ -32,6 +32,10 @@ private:
     std::string ansi_text(int max_chars, Read read) const;
 
     const host::AnsiCodec& codec_;
+    struct Control {
+        HWND control, top;
+        DWORD thread;
+    } field_{};  // the control focused last, its top-level window and its thread
     // Whether this system gives placements in workspace coordinates, as
     // Windows says it does, until a window in its normal state shows otherwise.
     bool workspace_placements_ = true;

@@ -18,7 +18,7 @@ inline host::WindowHandle to_handle(HWND window) {
 inline bool in_front(HWND window) {
     const HWND front = GetForegroundWindow();
     return front != nullptr &&
-           (front == window || (!IsWindowEnabled(window) && GetAncestor(front, GA_ROOTOWNER) == window));
+           (front == window || (GetAncestor(front, GA_ROOTOWNER) == window && !IsWindowEnabled(window)));
 }
 
 }  // namespace tastrel::win32
