@@ -1,7 +1,10 @@
-// The least a program does to show a titled window: register a class, create
-// the window, show it, run the message loop. Tastrel's start-up is timed
-// beside it (startup_time.cpp); built as tastrel.exe is, with its manifest.
+// The least a themed program does to show a titled window with one button:
+// load the common controls, register a class, create the window and its
+// button, show it, run the message loop. Tastrel's start-up is timed beside
+// it (startup_time.cpp); built as tastrel.exe is, with its manifest, which
+// asks for the themed common controls.
 #include <windows.h>
+#include <commctrl.h>
 
 namespace {
 
@@ -16,6 +19,8 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&common_controls);
     WNDCLASSEXW description{};
     description.cbSize = sizeof description;
     description.lpfnWndProc = window_procedure;
@@ -27,6 +32,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     const HWND window = CreateWindowExW(0, description.lpszClassName, L"Hello", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                         CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
+    CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 28, window, nullptr,
+                    instance, nullptr);
     ShowWindow(window, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

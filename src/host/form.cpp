@@ -35,10 +35,6 @@ FormPeer& Form::window() {
     return *peer_;
 }
 
-void Form::set_left(double twips) { move(twips, top()); }
-
-void Form::set_top(double twips) { move(left(), twips); }
-
 void Form::move(double left, double top) {
     TwipsRect bounds = window().bounds();
     bounds.left = left;

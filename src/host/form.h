@@ -35,8 +35,6 @@ public:
     double top() { return window().bounds().top; }
     double width() { return window().bounds().width; }
     double height() { return window().bounds().height; }
-    void set_left(double twips);
-    void set_top(double twips);
     void move(double left, double top);
     void set_width(double twips);
     bool visible() { return window().visible(); }

@@ -27,8 +27,7 @@ void KeypadForm::Form_Load() {
     Edit_Hwnd.fill(host::no_window);
     Edit_No = 0;
 
-    set_left(state_.Tenkey_Left);
-    set_top(state_.Tenkey_Top);
+    move(state_.Tenkey_Left, state_.Tenkey_Top);
     if (const auto band = band_of_switch(state_.Top_Most)) {
         if (!put_in_band(services_.windows, *this, *band)) {
             services_.dialogs.message_box(messages::topmost_failed);

@@ -52,8 +52,7 @@ void MainForm::Command4_Click() {
 // open again if it was open before.
 void MainForm::leave_edit_mode() {
     set_width(state_.Palette_Width);
-    set_left(state_.Palette_Left);
-    set_top(state_.Palette_Top);
+    move(state_.Palette_Left, state_.Palette_Top);
     state_.Edit_Mode = 0;
     clear_editor();
     if (state_.Tenkey_Show == switch_on) keypad_.load();

@@ -30,10 +30,10 @@ void MainForm::Apply_Setting_Data() {
 
     take_in_positions(state_);
 
-    keypad_.set_left(state_.Tenkey_Left);
-    keypad_.set_top(state_.Tenkey_Top);
-    set_left(state_.Main_Left);
-    set_top(state_.Main_Top);
+    // Each window moves once: a move of a shown window waits for the window
+    // manager.
+    keypad_.move(state_.Tenkey_Left, state_.Tenkey_Top);
+    move(state_.Main_Left, state_.Main_Top);
 }
 
 void MainForm::show_stored_caption(std::size_t slot) {

@@ -103,8 +103,10 @@ public:
     }
 
     // Creates the controls it does not have yet, in their places in the tab
-    // order, and lets the buttons held back since start-up draw again.
+    // order, gives them their tips and lets the buttons held back since
+    // start-up draw again.
     void create_controls();
+    void release_held();
 
     // The loop relays mouse messages rather than each control being
     // subclassed: a subclass adds a property lookup to every message the
@@ -266,12 +268,18 @@ bool FormWindow::has_tooltip_control() {
 void FormWindow::create_controls() {
     starting_ = false;
     HWND previous = nullptr;
-    bool released = false;
     for (const host::ControlLayout& place : layout_.controls) {
         ControlState& control = controls_[place.id];
         if (control.window == nullptr) create_control_window(place, previous);
-        if (control.window == nullptr) continue;
         previous = control.window;
+        if (!control.has_tool && !control.tooltip.empty()) show_tooltip_text(place.id, control);
+    }
+    release_held();
+}
+
+void FormWindow::release_held() {
+    bool released = false;
+    for (auto& [id, control] : controls_) {
         if (!std::exchange(control.held, false)) continue;
         SendMessageW(control.window, WM_SETREDRAW, TRUE, 0);
         released = true;
@@ -316,8 +324,9 @@ TTTOOLINFOW FormWindow::tool_info(int id, const ControlState& control) const {
     return tool;
 }
 
+// Tips come once start-up is over: no one points at a window not yet shown.
 void FormWindow::show_tooltip_text(int id, ControlState& control) {
-    if (control.window == nullptr || !has_tooltip_control()) return;
+    if (control.window == nullptr || starting_ || !has_tooltip_control()) return;
     std::wstring text = widen(control.tooltip);
     TTTOOLINFOW tool = tool_info(id, control);
     tool.lpszText = text.data();
@@ -416,7 +425,7 @@ void FormWindow::set_state(host::WindowState state) {
 // round trip to the Wine server, and a shown button repaints at once. During
 // start-up the palette is shown before its captions are set, and nothing is
 // painted before the message loop runs: its buttons are held from drawing
-// until create_controls(), and their first paint shows the captions.
+// until its first paint, which shows the captions.
 void FormWindow::set_text(int control, std::string_view text) {
     ControlState& state = controls_[control];
     if (state.text == text) return;
@@ -594,10 +603,14 @@ LRESULT FormWindow::on_command(WPARAM wparam, LPARAM lparam) {
     return 0;
 }
 
-// A message box during start-up runs a message loop of its own: a form still
-// waiting for controls gets them before it is painted.
+// The first paint comes before start-up is over. A form still waiting for
+// controls in its client area gets them first; the palette, whose wait
+// beyond it, paints its buttons with the captions they were given meanwhile.
 LRESULT FormWindow::on_paint(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (starting_) create_controls();
+    if (starting_ && layout_.main_window)
+        release_held();
+    else if (starting_)
+        create_controls();
     return DefWindowProcW(hwnd_.get(), message, wparam, lparam);
 }
 

@@ -23,9 +23,9 @@ class Win32FormFactory : public host::FormFactory {
 public:
     // How a form's controls are made. `palette_first` is for start-up: the
     // palette's own buttons come with its window, and the rest (the editor
-    // beside the palette, the keypad's keys) wait for complete_forms(), so
-    // that the palette shows sooner. The program paints nothing before its
-    // message loop runs, so its first paint shows them all.
+    // beside the palette, the keypad's keys) wait for complete_forms(), which
+    // the message loop calls once the palette has painted. The keypad makes
+    // its own when it paints before then.
     enum class Controls { at_once, palette_first };
 
     // `report` tells a failure that reached a window procedure.

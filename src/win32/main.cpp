@@ -19,9 +19,16 @@
 
 namespace {
 
-int run_message_loop() {
+// The forms' remaining controls are made once the loop has only paints
+// before them: the palette shows first, and anything else finds them all.
+int run_message_loop(tastrel::win32::Win32FormFactory& forms) {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    for (bool waiting = true;;) {
+        if (waiting && (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) || message.message != WM_PAINT)) {
+            forms.complete_forms();
+            waiting = false;
+        }
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
         if (tastrel::win32::preprocess_form_message(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -50,8 +57,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         program.start();
         // A palette that could not be made has been told of: there is nothing to run.
         if (!program.main.loaded()) return 1;
-        forms.complete_forms();  // before the first message, so before the first paint
-        return run_message_loop();
+        return run_message_loop(forms);
     } catch (const std::exception& error) {
         report_failure(error.what());
         return 1;

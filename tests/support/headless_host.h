@@ -104,6 +104,7 @@ public:
     void beep() override { log.push_back("beep"); }
     void do_events() override { take_queued(); }
     void trace(std::string_view text) override { log.push_back("trace " + std::string(text)); }
+    std::uint64_t now_ms() override { return static_cast<std::uint64_t>(now_ms_); }
     [[noreturn]] void end_process() override {
         if (boxes_up_ > 0) ADD_FAILURE() << "ended from inside a box";
         throw ProcessEnded{};
