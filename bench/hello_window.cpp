@@ -3,6 +3,10 @@
 // button, show it, run the message loop. Tastrel's start-up is timed beside
 // it (startup_time.cpp); built as tastrel.exe is, with its manifest, which
 // asks for the themed common controls.
+//
+// With the argument "ticking" it also runs a 50 ms timer that does nothing,
+// and shows its window minimised: the least CPU time a program woken as
+// often as Tastrel's timers can cost (idle_cpu.cpp).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,9 +20,12 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+void CALLBACK ignore_tick(HWND, UINT, UINT_PTR, DWORD) {}
+
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int show) {
+    const bool ticking = lstrcmpW(arguments, L"ticking") == 0;
     INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&common_controls);
     WNDCLASSEXW description{};
@@ -34,7 +41,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     if (window == nullptr) return 1;
     CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 28, window, nullptr,
                     instance, nullptr);
-    ShowWindow(window, show);
+    if (ticking && SetTimer(nullptr, 0, 50, ignore_tick) == 0) return 1;
+    ShowWindow(window, ticking ? SW_SHOWMINNOACTIVE : show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

@@ -17,6 +17,6 @@ KeypadScene::KeypadScene(std::string_view name, int dialog_fields)
         missing_ = "stand-in";
     else if (keypad == nullptr)
         missing_ = "keypad";
-    else if (!modeler.open_dialog(dialog_fields))
+    else if (dialog_fields > 0 && !modeler.open_dialog(dialog_fields))
         missing_ = "dialog";
 }

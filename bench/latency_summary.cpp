@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <windows.h>
+
 namespace {
 
 // The smallest value that at least `share` of the sorted values do not exceed.
@@ -18,4 +20,15 @@ LatencySummary summarize(std::vector<double> milliseconds) {
     std::sort(milliseconds.begin(), milliseconds.end());
     return {milliseconds.size(), nearest_rank(milliseconds, 0.50), nearest_rank(milliseconds, 0.95),
             milliseconds.back()};
+}
+
+double now_ms() {
+    static const double ticks_per_ms = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / ticks_per_ms;
 }

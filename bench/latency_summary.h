@@ -10,6 +10,9 @@ struct LatencySummary {
 
 LatencySummary summarize(std::vector<double> milliseconds);
 
+// Now in ms on QueryPerformanceCounter, the one clock of every process.
+double now_ms();
+
 // Rounds in which each of the items (each with its figures in `times`) takes
 // one turn, so that all meet the same load on the machine; the warm-up rounds
 // come first and are not counted.

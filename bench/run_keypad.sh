@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds tastrel.exe, the stand-in and the keypad benchmarks for Windows in a
 # build folder of their own, then under Wine, on a private display, prints the
-# CPU time of Tastrel's two 50 ms timers beside a minimal follower, and the
-# keypad's press-to-key latency. Arguments: seconds a round (default 10),
-# rounds (default 5), presses (default 200).
+# CPU time of Tastrel's two 50 ms timers beside a minimal follower (rounds
+# beside the stand-in's dialog, then a round with the stand-in minimised and
+# its dialog open, and one with it closed), and the keypad's press-to-key
+# latency. Arguments: seconds a round (default 10), rounds (default 5),
+# presses (default 200).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
@@ -11,22 +13,7 @@ source bench/common.sh
 ensure_packages "${TASTREL_PACKAGES[@]}"
 seconds=${1:-10} rounds=${2:-5} presses=${3:-200}
 
-build=build/bench-keypad
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target keypad_cpu keypad_latency
-
-# A prefix of its own, so no other run's server is ended from here.
-start_wine_session "$PWD/build/wine-bench-keypad"
-
-# User plus kernel time of a process, all its threads, in clock ticks.
-cpu_ticks() {
-  local stat fields
-  stat=$(<"/proc/$1/stat")
-  read -ra fields <<<"${stat##*) }"  # from the third field on: utime and stime are the 14th and 15th
-  echo $((fields[11] + fields[12]))
-}
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
+start_release_bench_session keypad keypad_cpu keypad_latency
 
 # One round: its length in ms, then each pid's CPU ticks before it and after it.
 cpu_round() {
@@ -38,39 +25,48 @@ cpu_round() {
   echo "$(($(now_ms) - start))" "${before[@]}" "${after[@]}"
 }
 
-# Tastrel and the minimal follower side by side over the same rounds.
+# Tastrel and the minimal follower side by side over the same rounds: the
+# dialog's rounds, then one round in each scene the benchmark sets after it.
 measure_cpu() {
-  local out="$build/bench/keypad-cpu.out" bench tick_ms=$((1000 / $(getconf CLK_TCK)))
-  wine "$build/bench/keypad_cpu.exe" $((seconds * rounds + 2)) >"$out" 2>/dev/null &
-  bench=$!
-  until grep -q '^ready' "$out"; do
-    kill -0 "$bench" 2>/dev/null || { tr -d '\r' <"$out"; return 1; }
-    sleep 0.1
+  local tick_ms=$((1000 / $(getconf CLK_TCK))) line pids=() program rows=() notes=() scene n
+  coproc bench { wine "$build/bench/keypad_cpu.exe" 2>/dev/null; }
+  exec {from}<&"${bench[0]}" {to}>&"${bench[1]}"  # bash drops bench[] once it ends
+  while IFS= read -r line <&$from; do
+    line=${line%$'\r'}
+    [[ $line == 'ready '* ]] || { notes+=("$line"); continue; }
+    scene=${line#ready }
+    if [ ${#pids[@]} -eq 0 ]; then
+      for program in 'keypad-cpu\tastrel.exe' minimal_follower.exe wineserver; do
+        pids+=("$(unix_pid "$program")") || return 1
+      done
+    fi
+    n=1
+    [ "$scene" != dialog ] || n=$rounds
+    for _ in $(seq "$n"); do rows+=("$scene $(cpu_round "${pids[@]}")"); done
+    echo >&$to
   done
-  local pids=() program
-  for program in 'keypad-cpu\tastrel.exe' minimal_follower.exe wineserver; do
-    pids+=("$(unix_pid "$program")") || return 1
-  done
-  for _ in $(seq "$rounds"); do cpu_round "${pids[@]}"; done |
+  [ ${#rows[@]} -gt 0 ] || { printf '%s\n' "${notes[@]}"; return 1; }
+  printf '%s\n' "${rows[@]}" |
     awk -v tick_ms="$tick_ms" -v seconds="$seconds" '
       function row(name, ms, t, m, w) {
-        printf "%-7s %8d %9.1f %9.1f %11.1f %7.2f\n", name, ms, 1000 * t / ms, 1000 * m / ms, 1000 * w / ms,
+        printf "%-16s %8d %9.1f %9.1f %11.1f %7.2f\n", name, ms, 1000 * t / ms, 1000 * m / ms, 1000 * w / ms,
                (m > 0 ? t / m : 0)
       }
       BEGIN {
         printf "CPU time in ms a second (user + kernel), both processes side by side in rounds of %d s;\n", seconds
         printf "ratio = Tastrel / minimal; the wineserver serves both\n"
-        printf "%-7s %8s %9s %9s %11s %7s\n", "round", "ms", "Tastrel", "minimal", "wineserver", "ratio"
+        printf "%-16s %8s %9s %9s %11s %7s\n", "round", "ms", "Tastrel", "minimal", "wineserver", "ratio"
       }
       {
-        t = ($5 - $2) * tick_ms; m = ($6 - $3) * tick_ms; w = ($7 - $4) * tick_ms
-        row(NR, $1, t, m, w); all_ms += $1; all_t += t; all_m += m; all_w += w
+        t = ($6 - $3) * tick_ms; m = ($7 - $4) * tick_ms; w = ($8 - $5) * tick_ms
+        if ($1 != "dialog" && !summed) { row("all dialog", all_ms, all_t, all_m, all_w); summed = 1 }
+        if ($1 == "dialog") { row("dialog " NR, $2, t, m, w); all_ms += $2; all_t += t; all_m += m; all_w += w }
+        else row($1, $2, t, m, w)
       }
-      END { row("all", all_ms, all_t, all_m, all_w) }'
+      END { if (!summed) row("all dialog", all_ms, all_t, all_m, all_w) }'
   echo "from utime + stime in /proc/<pid>/stat of each Unix process (all its threads), in $tick_ms ms ticks;"
   echo "under Wine 8 GetProcessTimes on another process's handle answers with the caller's own times"
-  wait "$bench"
-  grep -v '^ready' "$out" | tr -d '\r'
+  printf '%s\n' "${notes[@]}"
 }
 
 measure_cpu

@@ -12,12 +12,7 @@ source bench/common.sh
 ensure_packages "${TASTREL_PACKAGES[@]}"
 minutes=${1:-10}
 
-build=build/bench-soak
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target soak
-
-# A prefix of its own, so no other run's server is ended from here.
-start_wine_session "$PWD/build/wine-bench-soak"
+start_release_bench_session soak soak
 
 names=(handles listed USER GDI windows VmRSS VmHWM)
 units=("" "" "" "" "" " kB" " kB")

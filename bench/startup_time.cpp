@@ -17,7 +17,6 @@
 #include "driver.h"
 #include "latency_summary.h"
 #include "logged_standin.h"
-#include "driver.h"
 
 namespace {
 
@@ -27,17 +26,6 @@ constexpr DWORD poll_ms = 1;
 constexpr int palette_buttons = 24;
 constexpr DWORD settle_ms = 300;    // after a program has ended, before the next starts
 constexpr DWORD settled_ms = 1000;  // from its buttons to a window surely settled
-
-double now_ms() {
-    static const double ticks_per_ms = [] {
-        LARGE_INTEGER frequency;
-        QueryPerformanceFrequency(&frequency);
-        return static_cast<double>(frequency.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / ticks_per_ms;
-}
 
 // A top-level window of the process with the title, shown or not yet.
 struct Search {

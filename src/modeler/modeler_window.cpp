@@ -39,7 +39,8 @@ host::WindowHandle ModelerWindow::look(bool absence_checked) {
     looked_at_ = app_.now_ms();
     popup_known_ = stale_ = false;
     if (searched_ && window_ == host::no_window && !absence_checked) return window_;
-    if (searched_ && window_ != host::no_window && title_ < std::size(titles) && windows_.is_window(window_) &&
+    // A window that has gone has no title: one call checks both.
+    if (searched_ && window_ != host::no_window && title_ < std::size(titles) &&
         windows_.window_text(window_, title_chars) == titles[title_])
         return window_;
     window_ = Get_Modeler_Hwnd(windows_);
