@@ -6,7 +6,12 @@
 //
 // With the argument "ticking" it also runs a 50 ms timer that does nothing,
 // and shows its window minimised: the least CPU time a program woken as
-// often as Tastrel's timers can cost (idle_cpu.cpp).
+// often as Tastrel's timers can cost (idle_cpu.cpp). With a number, it has
+// that many buttons in rows of four, each with a caption of its own: the
+// least a window with the palette's buttons costs to start.
+#include <algorithm>
+#include <cwchar>
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -26,6 +31,7 @@ void CALLBACK ignore_tick(HWND, UINT, UINT_PTR, DWORD) {}
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int show) {
     const bool ticking = lstrcmpW(arguments, L"ticking") == 0;
+    const int buttons = ticking ? 1 : std::max(1, _wtoi(arguments));
     INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&common_controls);
     WNDCLASSEXW description{};
@@ -39,8 +45,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int show) {
     const HWND window = CreateWindowExW(0, description.lpszClassName, L"Hello", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                         CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
-    CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 28, window, nullptr,
-                    instance, nullptr);
+    for (int button = 0; button < buttons; ++button) {
+        wchar_t caption[16] = L"OK";
+        if (buttons > 1) std::swprintf(caption, 16, L"Button %d", button + 1);
+        CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10 + button % 4 * 76,
+                        10 + button / 4 * 30, 72, 28, window, nullptr, instance, nullptr);
+    }
     if (ticking && SetTimer(nullptr, 0, 50, ignore_tick) == 0) return 1;
     ShowWindow(window, ticking ? SW_SHOWMINNOACTIVE : show);
     MSG message;

@@ -54,7 +54,7 @@ struct StartTimes {
 
 struct Program {
     const char* name;
-    std::wstring exe, folder;
+    std::wstring exe, arguments, folder;
     const wchar_t* title;
     int buttons;  // the window is whole once it has this many
     StartTimes times;
@@ -104,7 +104,7 @@ std::vector<COLORREF> client_pixels(HWND window) {
 
 void time_start(Program& program) {
     const double start = now_ms();
-    const e2e::Process process(program.exe, L"", program.folder);
+    const e2e::Process process(program.exe, program.arguments, program.folder);
     Search search{process.id(), program.title};
     double shown = 0;
     while (process.id() != 0 && shown == 0 && now_ms() - start < show_limit_ms) {
@@ -140,7 +140,7 @@ void print_ratio(const Program& tastrel, const Program& hello) {
     const LatencySummary mine = summarize(tastrel.times.ms), theirs = summarize(hello.times.ms);
     const LatencySummary mine_whole = summarize(tastrel.times.whole_ms), theirs_whole = summarize(hello.times.whole_ms);
     if (mine.count == 0 || theirs.count == 0) return;
-    std::printf("%s / themed hello: shown p50 %.2f, p95 %.2f; whole p50 %.2f, p95 %.2f\n", tastrel.name,
+    std::printf("%s / %s: shown p50 %.2f, p95 %.2f; whole p50 %.2f, p95 %.2f\n", tastrel.name, hello.name,
                 mine.p50 / theirs.p50, mine.p95 / theirs.p95, mine_whole.p50 / theirs_whole.p50,
                 mine_whole.p95 / theirs_whole.p95);
 }
@@ -161,10 +161,12 @@ int main(int argc, char** argv) {
     keypad_off[32] = "0";
     const e2e::Sandbox open_sandbox("startup-keypad-on", keypad_on), closed_sandbox("startup-keypad-off", keypad_off);
 
+    const std::wstring hello = e2e::windows_path(HELLO_WINDOW_EXE), work = e2e::windows_path(E2E_WORK_DIR);
     Program programs[] = {
-        {"Tastrel keypad", open_sandbox.exe(), open_sandbox.folder(), L"Tastrel", palette_buttons, {}, {}},
-        {"Tastrel no pad", closed_sandbox.exe(), closed_sandbox.folder(), L"Tastrel", palette_buttons, {}, {}},
-        {"themed hello", e2e::windows_path(HELLO_WINDOW_EXE), e2e::windows_path(E2E_WORK_DIR), L"Hello", 1, {}, {}}};
+        {"Tastrel keypad", open_sandbox.exe(), L"", open_sandbox.folder(), L"Tastrel", palette_buttons, {}, {}},
+        {"Tastrel no pad", closed_sandbox.exe(), L"", closed_sandbox.folder(), L"Tastrel", palette_buttons, {}, {}},
+        {"themed hello", hello, L"", work, L"Hello", 1, {}, {}},
+        {"hello 24 btns", hello, std::to_wstring(palette_buttons), work, L"Hello", palette_buttons, {}, {}}};
     in_turns(programs, warm_up_rounds, runs, [](Program& program) {
         time_start(program);  // the program is ended on return
         Sleep(settle_ms);
@@ -174,11 +176,12 @@ int main(int argc, char** argv) {
     std::printf("(polled every ms, QueryPerformanceCounter), %d runs each in turns, the stand-in running;\n", runs);
     std::printf("Tastrel from the built-in settings with the keypad switch on (as they have it) and off\n");
     std::printf("(whole: until the window also has its buttons, the palette's %d, the hello-world's one,\n"
-                "and its client area on the screen as it is once settled)\n", palette_buttons);
+                "and its client area on the screen as it is once settled); hello %d btns: the hello-world\n"
+                "with as many themed buttons as the palette\n", palette_buttons, palette_buttons);
     std::printf("%-15s %5s %8s %8s %8s %7s %11s %11s\n", "program", "n", "p50", "p95", "max", "missed", "whole p50",
                 "whole p95");
     for (const Program& program : programs) print_row(program);
-    print_ratio(programs[0], programs[2]);
-    print_ratio(programs[1], programs[2]);
+    for (const Program* baseline : {&programs[2], &programs[3]})
+        for (const Program* tastrel : {&programs[0], &programs[1]}) print_ratio(*tastrel, *baseline);
     return 0;
 }
