@@ -172,6 +172,7 @@ void HeadlessHost::advance(int ms) {
 }
 
 WindowHandle HeadlessHost::find_first_window(std::span<const std::string_view> titles) {
+    ++calls.searches;
     for (std::string_view title : titles)
         for (std::size_t i = 0; i < windows.size(); ++i)
             if (!windows[i].gone && windows[i].parent == host::no_window && windows[i].title == title) return WindowHandle{i + 1};
@@ -180,6 +181,7 @@ WindowHandle HeadlessHost::find_first_window(std::span<const std::string_view> t
 
 // GetWindowTextA and GetClassNameA copy at most max_chars - 1 characters and the terminator.
 std::string HeadlessHost::window_text(WindowHandle window, int max_chars) {
+    ++calls.checks;
     return exists(window) && max_chars > 0 ? at(window).title.substr(0, static_cast<std::size_t>(max_chars - 1)) : "";
 }
 
@@ -188,6 +190,7 @@ std::string HeadlessHost::class_name(WindowHandle window, int max_chars) {
 }
 
 WindowHandle HeadlessHost::last_active_popup(WindowHandle window) {
+    ++calls.checks;
     if (!exists(window) || at(window).popup_query_fails) return host::no_window;
     return exists(at(window).popup) ? at(window).popup : window;
 }

@@ -72,6 +72,11 @@ public:
     WindowHandle foreground{}, focus{};
     host::WindowEvents* events = nullptr;  // as the program asked
     std::vector<FakeWindow> windows;  // in Z order; a handle is its place plus 1
+    // What the program asked of other programs' windows: searches of the
+    // desktop, walks of a dialog's fields, and checks of a known window.
+    struct Calls {
+        int searches = 0, scans = 0, checks = 0;
+    } calls;
 
     std::string path(const std::string& name) const { return folder + "\\" + name; }
     void put_file(const std::string& name, const Lines& lines);
@@ -111,14 +116,14 @@ public:
     }
     void report_events(host::WindowEvents* to) override { events = to; }
     WindowHandle find_first_window(std::span<const std::string_view> titles) override;
-    bool is_window(WindowHandle window) override { return exists(window); }
+    bool is_window(WindowHandle window) override { return ++calls.checks, exists(window); }
     std::string window_text(WindowHandle window, int max_chars) override;
     WindowHandle last_active_popup(WindowHandle window) override;
     bool put_in_band(WindowHandle window, host::ZBand band, host::PixelRect rect) override;
     std::optional<host::PixelPoint> normal_position(WindowHandle window) override;
     host::PixelPoint workspace_offset(WindowHandle window) override;
     bool activate(WindowHandle window, host::Minimised minimised) override;
-    WindowHandle top_child(WindowHandle parent) override { return next_sibling(parent, parent); }
+    WindowHandle top_child(WindowHandle parent) override { return ++calls.scans, next_sibling(parent, parent); }
     WindowHandle next_sibling(WindowHandle window) override { return next_sibling(window, at(window).parent); }
     std::string class_name(WindowHandle window, int max_chars) override;
     bool focus_control(WindowHandle control) override;

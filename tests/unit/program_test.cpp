@@ -16,7 +16,7 @@ using test::Lines;
 enum Op {
     start, click, check, pick, type, close, close_pad, press, tick, restore, query_end, end_session,
     dialog, dialog_gone, modeler_gone, modeler_back, modeler_min, fail_popup, move, menu, choose, put_file, fail_writes, refuse_front, fail_pos, cut_keys, fail_forms, unreadable, quiet,
-    second_instance, dpi, second_monitor, taskbar, restart, file, see, captions, look, places,
+    second_instance, dpi, second_monitor, taskbar, restart, file, see, captions, look, places, costs,
     later  // the next step comes at the next pass of a message loop: a yield, a box's own loop
 };
 struct Step {
@@ -172,6 +172,12 @@ void perform(test::HeadlessHost& h, const Step& s, test::WindowHandle& lw, test:
     }
     case look: return h.log.push_back(h.ended ? "front " + h.name_of(h.foreground) : windows(h));
     case places: return h.log.push_back(places_seen(h));
+    case costs:  // since the last: id 1 tells them
+        if (s.id == 1)
+            h.log.push_back("searches " + std::to_string(h.calls.searches) + ", scans " + std::to_string(h.calls.scans) +
+                            ", checks " + std::to_string(h.calls.checks));
+        h.calls = {};
+        return;
     case later: return;
     }
 }
@@ -220,6 +226,7 @@ const Scenario scenarios[] = {
     {"AModeler50OpenedWhile56IsKnown", valid, {{start}, {click, 0}, {modeler_back, 0, "LightWave Modeler 5.0"}, {click, 1}}, "", {keys("^(a)"), keys("^(b)", "LightWave Modeler 5.0")}},
     {"ModelerReopenedWithAnotherWindow", with(valid, {{30, "1"}}), {{start}, {click, 0}, {modeler_gone}, {modeler_back}, {tick, 50}, {click, 1}, {dialog, 1}, {look}}, "", {keys("^(a)"), keys("^(b)"), "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"AModelerMinimisedWhileItsDialogCloses", keypad_on, {{start}, {dialog, 2}, {tick, 50}, {press, 0, "1"}, {quiet}, {modeler_min}, {dialog_gone}, {tick, 50}, {look}, {press, 0, "2"}, {look}}, "", {"keys 31↓↑ > Numeric field 0", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing", "palette shown 352,100 113x360; keypad shown 200,80 95x209; front nothing"}},
+    {"TicksThatFindNothingNewOnlyLook", with(keypad_on, {{30, "1"}}), {{start}, {dialog, 3}, {tick, 50}, {costs}, {tick, 500}, {costs, 1}, {modeler_min}, {tick, 500}, {costs, 1}, {check, Check2, "0"}, {quiet}, {modeler_gone}, {tick, 500}, {costs, 1}, {modeler_back}, {tick, 500}, {costs, 1}, {click, 0}, {costs, 1}}, "", {"searches 0, scans 0, checks 20", "searches 0, scans 0, checks 20", "searches 1, scans 0, checks 1", "searches 0, scans 0, checks 0", keys("^(a)"), "searches 1, scans 0, checks 1"}},
     {"ADialogReplacedBetweenTwoPresses", keypad_on, {{start}, {dialog, 3}, {tick, 50}, {press, 0, "TAB"}, {quiet}, {dialog, 2, "Static"}, {press, 0, "7"}, {dialog_gone}, {dialog, 1}, {press, 0, "8"}}, "", {"keys 09↓↑ > Numeric field 0", "keys 37↓↑ > Numeric field 1", "keys 38↓↑ > Numeric field 0"}},
     {"RefusedFront", with(valid, {{30, "1"}}), {{start}, {dialog, 1}, {fail_popup}, {tick, 50}, {fail_popup, 1}, {refuse_front}, {click, 0}, {tick, 50}, {look}}, "", {"予期せぬｴﾗｰが発生しました。LightWave3Dﾓﾃﾞﾗｰﾎﾟｯﾌﾟｱｯﾌﾟｳｨﾝﾄﾞｳの移動を中止します。(GetLastActivePopup)", "LightWave3Dﾓﾃﾞﾗｰが応答しないため、ｷｰは送信されませんでした。LightWave3Dﾓﾃﾞﾗｰの処理が終わってから、もう一度押してください。", "palette hidden 352,100 113x360; keypad closed; front LightWave Modeler 5.6"}},
     {"AnotherProgramTakesTheFrontFromModeler", valid, {{start}, {check, Chk_Beep, "1"}, {refuse_front, 3}, {click, 0}}, "", {"他のｳｨﾝﾄﾞｳが前面に出たため、ｷｰは送信されませんでした。"}},
