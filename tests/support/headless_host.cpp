@@ -149,7 +149,7 @@ std::string HeadlessHost::name_of(WindowHandle window) {
     if (!exists(window)) return "nothing";
     if (at(window).parent == host::no_window) return at(window).title;
     int place = 0;
-    for (WindowHandle h = top_child(at(window).parent); h != window; h = next_sibling(h)) ++place;
+    for (WindowHandle h = next_sibling(at(window).parent, at(window).parent); h != window; h = next_sibling(h)) ++place;
     return name_of(at(window).parent) + " field " + std::to_string(place);
 }
 
