@@ -18,15 +18,13 @@ std::string key_string_for(const std::string& caption) {
 }  // namespace
 
 void KeypadForm::Command1_Click(int index) {
-    // No tick may change the table in the middle of a press. The press first
-    // looks as a tick does, which sees a dialog that replaced the last one.
-    Timer1.set_interval(0);
+    // The press first looks as a tick does, which sees a dialog that replaced
+    // the last one; a tick that comes meanwhile waits for the press to end.
     follow(true);
     if (Edit_No < 0 || Edit_No >= static_cast<int>(Edit_Hwnd.size())) Edit_No = 0;
     const host::WindowHandle field = Edit_Hwnd[static_cast<std::size_t>(Edit_No)];
     if (field == host::no_window) {
         Edit_No = 0;
-        Timer1.set_interval(follow_interval_ms);
         return;
     }
     const std::string keys = key_string_for(Command1[static_cast<std::size_t>(index)]->caption());
@@ -42,7 +40,6 @@ void KeypadForm::Command1_Click(int index) {
     } else if (services_.windows.is_window(field)) {
         services_.dialogs.message_box(messages::modeler_not_responding);
     }
-    Timer1.set_interval(follow_interval_ms);
 }
 
 }  // namespace tastrel
