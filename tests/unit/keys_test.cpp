@@ -18,7 +18,7 @@ TEST(KeyString, TypesCharactersNamedKeysAndGroupsWithTheLayoutsShift) {
         {us, "{PGUP}{PGDN}{INS}{INSERT}{DELETE}{NUMLOCK}", "21↓x 21↑x 22↓x 22↑x 2D↓x 2D↑x 2D↓x 2D↑x 2E↓x 2E↑x 90↓x 90↑x"},
         {us, "{BREAK}{CAPSLOCK}{SCROLLLOCK}{PRTSC}{HELP}{BACKSPACE}", "03↓↑ 14↓↑ 91↓↑ 2C↓↑ 2F↓↑ 08↓↑"},
         {us, "{}}{} 2}{(}{h\t 2}{é 2}{ENTER 0}", "S↓ DD↓↑ S↑ S↓ DD↓↑ S↑ S↓ DD↓↑ S↑ S↓ 39↓↑ S↑ 48↓↑ 48↓↑ U+00E9↓↑ U+00E9↓↑"},
-        {us, "^(z)%({F4})^J+J", "C↓ 5A↓↑ C↑ A↓ 73↓↑ A↑ C↓ S↓ 4A↓↑ S↑ C↑ S↓ 4A↓↑ S↑"},
+        {us, "^(z)%({F4})^J+J+{TAB}a", "C↓ 5A↓↑ C↑ A↓ 73↓↑ A↑ C↓ S↓ 4A↓↑ S↑ C↑ S↓ 4A↓↑ S↑ S↓ 09↓↑ S↑ 41↓↑"},
         {us, "+(ab)c^ab+(^(%(a)b)c)(((d)))", "S↓ 41↓↑ 42↓↑ S↑ 43↓↑ C↓ 41↓↑ C↑ 42↓↑ S↓ C↓ A↓ 41↓↑ A↑ 42↓↑ C↑ 43↓↑ S↑ 44↓↑"},
         {us, "(a+)b^()a+^", "41↓↑ S↓↑ 42↓↑ C↓↑ 41↓↑ S↓ C↓↑ S↑"},  // modifiers with nothing after them
         {jp, ":@{^}_^(ｱ)a\xF0\x9F\x98\x80\xFF", "BA↓↑ C0↓↑ DE↓↑ S↓ E2↓↑ S↑ C↓ U+FF71↓↑ C↑ 41↓↑ U+1F600↓↑ U+FFFD↓↑"},
