@@ -144,7 +144,8 @@ bool HeadlessHost::exists(WindowHandle window) const {
     return place >= 1 && place <= windows.size() && !windows[place - 1].gone;
 }
 
-// A top-level window by its title; a child by its place among its siblings.
+// A top-level window by its title; a child by its place among its siblings,
+// found without top_child, so that naming counts as none of the program's scans.
 std::string HeadlessHost::name_of(WindowHandle window) {
     if (!exists(window)) return "nothing";
     if (at(window).parent == host::no_window) return at(window).title;
